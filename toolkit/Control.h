@@ -1,0 +1,103 @@
+// Controls: child windows that a form places from its layout table.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "toolkit/UniqueHandle.h"
+#include "toolkit/Window.h"
+
+namespace toolkit {
+
+class Control : public Window {
+ public:
+  virtual void Create(HWND parent, const Rect& bounds, std::string_view text) = 0;
+  int Id() const;
+
+ protected:
+  Control() = default;
+  static int NextId(HWND parent);
+};
+
+enum class Bevel { None, Lowered, Raised };
+
+// A plain container with an optional bevel inside its edge.
+class Panel : public Control {
+ public:
+  void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+  void SetBevelInner(Bevel bevel) { bevelInner_ = bevel; }
+  void SetBorderWidth(int width) { borderWidth_ = width; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint();
+  Bevel bevelInner_ = Bevel::None;
+  int borderWidth_ = 0;
+};
+
+class Label : public Control {
+ public:
+  void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+};
+
+class Edit : public Control {
+ public:
+  void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+  std::function<void()> OnChange;
+
+ protected:
+  void OnCommand(int notification) override;
+};
+
+class Button : public Control {
+ public:
+  void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+  void SetDefault(bool isDefault) { default_ = isDefault; }
+  // A non-zero modal result is handed to the form when the button is clicked.
+  void SetModalResult(int result) { modalResult_ = result; }
+  void Click();
+  std::function<void()> OnClick;
+
+ protected:
+  void OnCommand(int notification) override;
+
+ private:
+  bool default_ = false;
+  int modalResult_ = 0;
+};
+
+// A list of text lines; the programs' text is converted at each call.
+class ListBox : public Control {
+ public:
+  void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+  void SetBorderless(bool borderless) { borderless_ = borderless; }
+  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+
+  int Count() const;
+  std::string Item(int index) const;
+  void Add(std::string_view item);
+  void Insert(int index, std::string_view item);
+  void Delete(int index);
+  void Clear();
+  // -1 when no line is selected.
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  void SetItemHeight(int height);
+
+  std::function<void()> OnSelectionChange;
+
+ protected:
+  virtual DWORD ListStyle() const;
+  void OnCommand(int notification) override;
+
+ private:
+  bool borderless_ = false;
+  bool tabStop_ = true;
+};
+
+}  // namespace toolkit

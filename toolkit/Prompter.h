@@ -1,0 +1,60 @@
+// Everything the programs ask of the user in a box or a file dialog goes
+// through this one interface: the system's implementation shows the real
+// boxes, tests put one in its place that answers from a script.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace toolkit {
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageIcon { None, Question, Error, Warning, Information };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+struct MessageRequest {
+  std::string text;
+  std::string caption;
+  MessageButtons buttons = MessageButtons::Ok;
+  MessageIcon icon = MessageIcon::None;
+};
+
+// What a file open or save dialog is set up with. The filter is written as
+// pairs of description and pattern separated by "|".
+struct FileDialogSettings {
+  std::string title;
+  std::string filter;
+  std::string defaultExtension;
+  std::string fileName;
+  bool overwritePrompt = false;
+  bool hideReadOnly = false;
+  bool pathMustExist = false;
+  bool fileMustExist = false;
+  bool noReadOnlyReturn = false;
+  bool resizable = false;
+};
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  virtual MessageAnswer ShowMessage(HWND owner, const MessageRequest& request) = 0;
+  // The chosen path, or nothing when the dialog was cancelled.
+  virtual std::optional<std::string> ChooseFileToOpen(HWND owner,
+                                                      const FileDialogSettings& settings) = 0;
+  virtual std::optional<std::string> ChooseFileToSave(HWND owner,
+                                                      const FileDialogSettings& settings) = 0;
+};
+
+// Shows the system's message box and common file dialogs.
+class SystemPrompter final : public Prompter {
+ public:
+  MessageAnswer ShowMessage(HWND owner, const MessageRequest& request) override;
+  std::optional<std::string> ChooseFileToOpen(HWND owner,
+                                              const FileDialogSettings& settings) override;
+  std::optional<std::string> ChooseFileToSave(HWND owner,
+                                              const FileDialogSettings& settings) override;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,78 @@
+// The one way a window is wrapped: an object that owns its HWND for its whole
+// life, cannot be copied or moved, and receives its messages through one
+// virtual HandleMessage. Windows of the toolkit's own classes get their
+// messages from the class's window procedure; standard controls are
+// subclassed, so both kinds are handled the same way.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace toolkit {
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+class Window {
+ public:
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND Handle() const { return hwnd_; }
+  bool HasHandle() const { return hwnd_ != nullptr; }
+
+  // The wrapper of a window made by the toolkit, or null for any other window.
+  static Window* FromHandle(HWND hwnd);
+
+  void SetText(std::string_view text);
+  std::string Text() const;
+  void SetVisible(bool visible);
+  bool Visible() const;
+  void SetEnabled(bool enabled);
+  bool Enabled() const;
+  void SetBounds(const Rect& bounds);
+  Rect ClientRect() const;
+  void Invalidate();
+
+ protected:
+  Window() = default;
+
+  // Makes a window of a class the toolkit registers itself (on first use).
+  void CreateOwnClass(const wchar_t* className, DWORD exStyle, DWORD style, const Rect& bounds,
+                      HWND parent, std::string_view text, UINT classStyle = CS_DBLCLKS,
+                      HBRUSH background = nullptr);
+  // Makes a standard control (LISTBOX, BUTTON, ...) and subclasses it.
+  void CreateStandard(const wchar_t* className, DWORD exStyle, DWORD style, const Rect& bounds,
+                      HWND parent, std::string_view text, int id);
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // What the window would do without the toolkit: the class's own procedure.
+  LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Notifications that a parent sends back to the control they came from.
+  virtual void OnCommand(int /*notification*/) {}
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+  virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
+
+  // Called once the handle is gone, as the last message arrives.
+  virtual void OnHandleDestroyed() {}
+
+ private:
+  friend class WindowProcedures;
+  void Attach(HWND hwnd);
+  void Detach();
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+
+  HWND hwnd_ = nullptr;
+  bool subclassed_ = false;
+};
+
+}  // namespace toolkit
