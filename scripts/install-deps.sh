@@ -7,8 +7,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64
-  xvfb xauth imagemagick
+  wine wine64 fonts-wine
+  xvfb xauth x11-utils imagemagick
   locales fonts-ipafont-gothic fonts-ipafont-mincho
 )
 

@@ -17,6 +17,10 @@ echo "Making the Wine prefix $WINEPREFIX"
 DISPLAY= wine wineboot -i >/dev/null 2>&1 </dev/null
 wineserver -w
 
+# Wine's own fonts (Marlett draws the caption buttons) where the prefix's
+# programs find them.
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+
 reg_add() { wine reg add "$@" /f >/dev/null 2>&1 </dev/null; }
 reg_add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d ''
 reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N

@@ -30,13 +30,18 @@ Application& Application::Current() {
 
 void Application::Run(Form& mainForm) {
   mainForm_ = &mainForm;
-  mainForm.SetVisible(true);
-  while (!terminated_ && mainForm.HasHandle()) HandleMessage();
+  mainForm.Show();
+  // Destroying the main form posts the quit message; the loop runs until it
+  // arrives, so it is never left behind for a later loop.
+  RunUntil([] { return false; });
   mainForm_ = nullptr;
 }
 
-void Application::HandleMessage() {
-  if (!ProcessOneMessage()) Idle();
+void Application::RunUntil(const std::function<bool()>& finished) {
+  while (!terminated_ && !finished()) {
+    if (ProcessOneMessage()) continue;
+    if (Idle() && !terminated_ && !finished()) ::WaitMessage();
+  }
 }
 
 void Application::ProcessMessages() {
@@ -58,7 +63,7 @@ bool Application::ProcessOneMessage() {
   return true;
 }
 
-void Application::Idle() {
+bool Application::Idle() {
   bool done = true;
   if (idleHandler_) {
     // The handler may replace or clear itself while it runs.
@@ -69,7 +74,7 @@ void Application::Idle() {
       HandleException(error);
     }
   }
-  if (done && !terminated_) ::WaitMessage();
+  return done;
 }
 
 void Application::Terminate() {

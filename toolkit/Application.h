@@ -36,9 +36,11 @@ class Application {
   // Shows the main form and handles messages until it is closed.
   void Run(Form& mainForm);
   Form* MainForm() const { return mainForm_; }
-  // Handles one message, or, with none waiting, runs the idle handler and
-  // waits for the next message.
-  void HandleMessage();
+  // Handles messages, running the idle handler whenever none is waiting,
+  // until the condition holds or the application is terminated. The
+  // condition is checked before every wait, so a handler that meets it never
+  // leaves the loop waiting for a message that does not come.
+  void RunUntil(const std::function<bool()>& finished);
   // Handles every message waiting now, without idling or waiting.
   void ProcessMessages();
   void Terminate();
@@ -57,7 +59,8 @@ class Application {
 
  private:
   bool ProcessOneMessage();
-  void Idle();
+  // Runs the idle handler; returns whether it is done (the loop may wait).
+  bool Idle();
 
   std::string title_;
   Prompter* prompter_;

@@ -77,6 +77,22 @@ void WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
   }
 }
 
+// An existing target must be one that could be opened for writing (not
+// read-only, not locked by another program): replacing it by renaming would
+// otherwise bypass what protects it.
+void CheckTargetWritable(const std::wstring& target, const std::string& path) {
+  // The attribute is checked by itself as well: under Wine run as root the
+  // open below succeeds on a read-only file.
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+    ThrowCannotCreate(path);
+  }
+  UniqueFile existing(::CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!existing && ::GetLastError() != ERROR_FILE_NOT_FOUND) ThrowCannotCreate(path);
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
@@ -100,6 +116,7 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
 
 void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   const std::wstring target = Widen(path);
+  CheckTargetWritable(target, path);
   std::optional<TemporaryFile> temporary = CreateTemporaryBeside(target);
   if (!temporary) ThrowCannotCreate(path);
   WriteAll(temporary->Handle(), bytes);

@@ -161,9 +161,7 @@ int Form::ShowModal() {
   modalResult_ = kModalNone;
   Show();
   ::SetActiveWindow(Handle());
-  while (modalResult_ == kModalNone && HasHandle() && !application.Terminated()) {
-    application.HandleMessage();
-  }
+  application.RunUntil([this] { return modalResult_ != kModalNone || !HasHandle(); });
   for (HWND hwnd : disabled) ::EnableWindow(hwnd, TRUE);
   modal_ = false;
   if (HasHandle()) Hide();

@@ -1,0 +1,62 @@
+// Writing and loading the melody's file from the main window: the song name
+// question, the file itself, and what the window shows afterwards.
+#include <optional>
+
+#include "melopad/alsfile/AlsFile.h"
+#include "melopad/mainwindow/Melopadfrm.h"
+#include "melopad/windows/Songnamediag.h"
+#include "toolkit/Application.h"
+#include "toolkit/Files.h"
+
+namespace {
+
+constexpr char kUntitled[] = "無題";
+
+// Hides the list while a load rebuilds it line by line, and shows it again
+// however the load ends.
+class HiddenWhileLoading {
+ public:
+  explicit HiddenWhileLoading(toolkit::Window& window) : window_(window) {
+    window_.SetVisible(false);
+  }
+  HiddenWhileLoading(const HiddenWhileLoading&) = delete;
+  HiddenWhileLoading& operator=(const HiddenWhileLoading&) = delete;
+  ~HiddenWhileLoading() { window_.SetVisible(true); }
+
+ private:
+  toolkit::Window& window_;
+};
+
+}  // namespace
+
+void TMelopadForm::AskSongNameIfMissing() {
+  if (melody_.SongName().empty() && songNameDialog_.ShowModal() != toolkit::kModalNone) {
+    melody_.SetSongName(songNameDialog_.NameEdit.Text());
+  }
+  if (melody_.SongName().empty()) melody_.SetSongName(kUntitled);
+}
+
+void TMelopadForm::WriteAlsFile(const std::string& path) {
+  AskSongNameIfMissing();
+  toolkit::WriteWholeFile(path, melopad::EncodeAlsFile(melody_));
+  melody_.SetModified(false);
+  SaveDialog.fileName = path;
+}
+
+void TMelopadForm::LoadAlsFile(const std::string& path) {
+  // Read before anything changes: a file that cannot be opened must not cost
+  // the melody on screen.
+  const std::vector<std::uint8_t> bytes = toolkit::ReadWholeFile(path);
+  melopad::AlsLoadOutcome outcome;
+  {
+    HiddenWhileLoading hidden(ScoreListBox);
+    outcome = melopad::DecodeAlsFile(bytes, melody_);
+  }
+  SetText(melody_.SongName());
+  SaveDialog.fileName = path;
+  if (outcome.LoadIncomplete) {
+    toolkit::Application& application = toolkit::Application::Current();
+    application.Prompts().ShowMessage(Handle(),
+                                      {melopad::kLoadIncompleteMessage, application.Title()});
+  }
+}

@@ -1,0 +1,62 @@
+// The editor's main window: the melody shown as its score list, the tool
+// bar, the length buttons, the on-screen keyboard and the main menu.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "melopad/model/Melody.h"
+#include "toolkit/Control.h"
+#include "toolkit/Form.h"
+#include "toolkit/Menu.h"
+#include "toolkit/Prompter.h"
+
+class TSongNameDialog;
+
+class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
+ public:
+  // The melody file named first on the command line, if any, is loaded.
+  TMelopadForm(TSongNameDialog& songNameDialog, std::string_view firstArgument = {});
+  ~TMelopadForm() override;
+
+  melopad::Melody& Melody() { return melody_; }
+  const melopad::Melody& Melody() const { return melody_; }
+
+  // Writes the melody to the file, asking for a song name first when it has
+  // none; clears Modified and makes the file the melody's current one.
+  void WriteAlsFile(const std::string& path);
+  // Replaces the melody with the file's; a file that cannot be opened leaves
+  // everything as it was.
+  void LoadAlsFile(const std::string& path);
+
+  toolkit::Panel ToolBarPanel;
+  toolkit::Panel ScorePanel;
+  toolkit::Panel KeyboardPanel;
+  toolkit::ListBox ScoreListBox;
+
+  toolkit::MenuItem MnuFile, MnuNew, MnuLoadAls, MnuSaveAls, MnuFilePartition, MnuFileExit;
+  toolkit::MenuItem MnuOption, MnuOptionSongName, MnuOptionAnalize;
+  toolkit::MenuItem MnuHelp, MnuHelpHelp, MnuKeyMap, MnuHelpHomepage, MnuHelpPartition,
+      MnuHelpVersion;
+  toolkit::MenuBar MainMenu;
+
+  // The file dialogs' settings; SaveDialog's file name is the melody's file.
+  toolkit::FileDialogSettings OpenDialog;
+  toolkit::FileDialogSettings SaveDialog;
+
+ private:
+  void PlaceRegions();
+  void LoadCommandLineMelody(std::string_view argument);
+  void AskSongNameIfMissing();
+  void MnuFileExitClick();
+  void ScoreListBoxClick();
+
+  // The score list follows every change of the melody.
+  void LineInserted(int index) override;
+  void LineDeleted(int index) override;
+  void LinesCleared() override;
+  void SelectionChanged(int index) override;
+
+  TSongNameDialog& songNameDialog_;
+  melopad::Melody melody_;
+};

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "melopad/mainwindow/Melopadfrm.h"
+#include "melopad/windows/Songnamediag.h"
+#include "tests/wine/support/TestFiles.h"
+#include "tests/wine/support/WindowTest.h"
+#include "toolkit/Text.h"
+
+namespace {
+
+class MainWindowTest : public testing_support::WindowTest {
+ protected:
+  TSongNameDialog songNameDialog;
+};
+
+RECT PlaceInParent(const toolkit::Window& control) {
+  RECT rect{};
+  ::GetWindowRect(control.Handle(), &rect);
+  ::MapWindowPoints(nullptr, ::GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::string MenuCaption(HMENU menu, int position) {
+  wchar_t text[128] = {};
+  ::GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+  return toolkit::Narrow(text);
+}
+
+TEST_F(MainWindowTest, StartsEmptyWithTheDesignedWindow) {
+  TMelopadForm form(songNameDialog);
+  EXPECT_EQ(form.Text(), "Melopad");
+  EXPECT_EQ(form.ClientRect().width, 447);
+  EXPECT_EQ(form.ClientRect().height, 376);
+  EXPECT_EQ(form.Melody().Count(), 0);
+  EXPECT_FALSE(form.Melody().Modified());
+  EXPECT_EQ(form.Melody().Tempo(), 120);
+  EXPECT_EQ(form.Melody().SelectedLengthIndex(), 4);
+
+  const struct {
+    const toolkit::Window& region;
+    RECT expected;
+  } regions[] = {
+      {form.ToolBarPanel, {0, 0, 447, 29}},
+      {form.ScoreListBox, {0, 29, 316, 275}},
+      {form.ScorePanel, {316, 29, 447, 275}},
+      {form.KeyboardPanel, {0, 275, 447, 376}},
+  };
+  for (const auto& r : regions) {
+    const RECT actual = PlaceInParent(r.region);
+    EXPECT_TRUE(::EqualRect(&actual, &r.expected))
+        << actual.left << "," << actual.top << "," << actual.right << "," << actual.bottom;
+  }
+}
+
+TEST_F(MainWindowTest, MainMenuHasItsThreeMenusAndTheirEntries) {
+  TMelopadForm form(songNameDialog);
+  HMENU bar = ::GetMenu(form.Handle());
+  ASSERT_EQ(::GetMenuItemCount(bar), 3);
+  EXPECT_EQ(MenuCaption(bar, 0), "ファイル(&F)");
+  EXPECT_EQ(MenuCaption(bar, 1), "オプション(&O)");
+  EXPECT_EQ(MenuCaption(bar, 2), "ヘルプ(&H)");
+  EXPECT_EQ(form.MnuLoadAls.Caption(), "alsファイルの読み込み(&O)...");
+  EXPECT_EQ(form.MnuFileExit.Caption(), "終了(&X)\tCtrl+X");
+  EXPECT_EQ(form.MnuHelpHomepage.Caption(), "Brightlark Onlineへアクセス");
+  EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 2)), 5);
+}
+
+TEST_F(MainWindowTest, AMelodyFileOnTheCommandLineIsLoadedWhateverTheExtensionsCase) {
+  testing_support::ScratchFolder folder;
+  const std::vector<std::uint8_t> oneNote{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xFF};
+  for (const char* name : {"upper.ALS", "lower.als", "mixed.Als"}) {
+    testing_support::WriteBytes(folder.File(name), oneNote);
+    TMelopadForm form(songNameDialog, folder.File(name));
+    EXPECT_EQ(form.Melody().Count(), 1) << name;
+    EXPECT_EQ(form.Text(), "A") << name;
+    EXPECT_FALSE(form.Melody().Modified()) << name;
+  }
+}
+
+TEST_F(MainWindowTest, OtherArgumentsStartWithAnEmptyMelody) {
+  testing_support::ScratchFolder folder;
+  testing_support::WriteBytes(folder.File("song.txt"), {0xE1, 0xF0, 0xFD, 0xF1, 0x7E, 0xC4, 0x27});
+  ::CreateDirectoryW(toolkit::Widen(folder.File("folder.als")).c_str(), nullptr);
+  for (const std::string& argument :
+       {folder.File("missing.als"), folder.File("song.txt"), folder.File("folder.als"),
+        std::string("/unknown")}) {
+    TMelopadForm form(songNameDialog, argument);
+    EXPECT_EQ(form.Melody().Count(), 0) << argument;
+    EXPECT_EQ(form.Text(), "Melopad") << argument;
+  }
+}
+
+}  // namespace

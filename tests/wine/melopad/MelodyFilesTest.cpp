@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "melopad/alsfile/AlsFile.h"
+#include "melopad/mainwindow/Melopadfrm.h"
+#include "melopad/windows/Songnamediag.h"
+#include "tests/wine/support/TestFiles.h"
+#include "tests/wine/support/WindowTest.h"
+
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+class MelodyFilesTest : public testing_support::WindowTest {
+ protected:
+  // A melody with notes, rests and several lengths, as typed.
+  void TypeMelody(melopad::Melody& melody) {
+    const struct {
+      int lengthIndex;
+      int pitch;
+    } notes[] = {{4, 39}, {6, 51}, {7, 0}, {13, 74}, {0, 63}, {10, 0}};
+    for (const auto& note : notes) {
+      melody.SetSelectedLengthIndex(note.lengthIndex);
+      melody.InsertScoreLine(note.pitch == 0 ? melody.MakeRestLine()
+                                             : melody.MakeNoteLine(note.pitch));
+    }
+    melody.SetTempo(121);
+  }
+
+  std::string ErrorOf(const std::function<void()>& action) {
+    try {
+      action();
+    } catch (const std::runtime_error& error) {
+      return error.what();
+    }
+    return "(no error)";
+  }
+
+  std::vector<std::string> ListedLines(TMelopadForm& form) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < form.ScoreListBox.Count(); ++i) lines.push_back(form.ScoreListBox.Item(i));
+    return lines;
+  }
+
+  testing_support::ScratchFolder folder;
+  TSongNameDialog songNameDialog;
+};
+
+TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
+  TMelopadForm form(songNameDialog);
+  TypeMelody(form.Melody());
+  form.Melody().SetSongName("テスト曲");
+  const std::string first = folder.File("first.als");
+  form.WriteAlsFile(first);
+  EXPECT_FALSE(form.Melody().Modified());
+  EXPECT_EQ(form.SaveDialog.fileName, first);
+
+  TMelopadForm reloaded(songNameDialog);
+  reloaded.LoadAlsFile(first);
+  EXPECT_EQ(reloaded.Text(), "テスト曲");
+  EXPECT_EQ(reloaded.Melody().Tempo(), 120);
+  EXPECT_EQ(reloaded.Melody().Lines(), form.Melody().Lines());
+  EXPECT_EQ(ListedLines(reloaded), form.Melody().Lines());
+  EXPECT_FALSE(reloaded.Melody().Modified());
+  EXPECT_EQ(reloaded.SaveDialog.fileName, first);
+
+  const std::string second = folder.File("second.als");
+  reloaded.WriteAlsFile(second);
+  EXPECT_EQ(ReadBytes(second), ReadBytes(first));
+}
+
+TEST_F(MelodyFilesTest, AMelodyWithoutANameIsNamedThroughTheDialog) {
+  TMelopadForm form(songNameDialog);
+  TypeMelody(form.Melody());
+  songNameDialog.NameEdit.SetText("夜想曲");
+  ::PostMessageW(songNameDialog.OKButton.Handle(), BM_CLICK, 0, 0);
+  const std::string path = folder.File("named.als");
+  form.WriteAlsFile(path);
+  EXPECT_EQ(form.Melody().SongName(), "夜想曲");
+  EXPECT_EQ(form.Text(), "Melopad") << "saving does not change the caption";
+  const Bytes bytes = ReadBytes(path);
+  EXPECT_EQ(Bytes(bytes.begin() + 2, bytes.begin() + 8), Bytes({0x96, 0xE9, 0x91, 0x7A, 0x8B, 0xC8}));
+}
+
+TEST_F(MelodyFilesTest, ANameLeftEmptyIsSavedAsUntitled) {
+  TMelopadForm form(songNameDialog);
+  songNameDialog.NameEdit.SetText("");
+  ::PostMessageW(songNameDialog.Handle(), WM_CLOSE, 0, 0);
+  const std::string path = folder.File("untitled.als");
+  form.WriteAlsFile(path);
+  EXPECT_EQ(ReadBytes(path), Bytes({0xE1, 0xF0, 0x96, 0xB3, 0x91, 0xE8, 0xFD, 0xF1, 0x7E, 0xFF}));
+}
+
+TEST_F(MelodyFilesTest, AFailedSaveKeepsTheOldFileAndTheMelodyModified) {
+  TMelopadForm form(songNameDialog);
+  TypeMelody(form.Melody());
+  form.Melody().SetSongName("曲");
+  const std::string path = folder.File("readonly.als");
+  const Bytes old{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xFF};
+  WriteBytes(path, old);
+  testing_support::SetReadOnly(path, true);
+  EXPECT_EQ(ErrorOf([&] { form.WriteAlsFile(path); }), "ファイル " + path + " を作成できません");
+  EXPECT_EQ(ReadBytes(path), old);
+  EXPECT_TRUE(form.Melody().Modified());
+  EXPECT_EQ(form.SaveDialog.fileName, "");
+}
+
+TEST_F(MelodyFilesTest, AFileThatCannotBeOpenedLeavesTheMelodyAsItWas) {
+  TMelopadForm form(songNameDialog);
+  const std::string current = folder.File("current.als");
+  WriteBytes(current, {0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xC4, 0x00, 0xFF});
+  form.LoadAlsFile(current);
+  form.Melody().InsertScoreLine(form.Melody().MakeRestLine());
+  const std::vector<std::string> linesBefore = form.Melody().Lines();
+
+  const std::string missing = folder.File("missing.als");
+  EXPECT_EQ(ErrorOf([&] { form.LoadAlsFile(missing); }), "ファイル " + missing + " は開けません");
+  EXPECT_EQ(form.Melody().Lines(), linesBefore);
+  EXPECT_EQ(ListedLines(form), linesBefore);
+  EXPECT_EQ(form.Melody().SongName(), "A");
+  EXPECT_EQ(form.Text(), "A");
+  EXPECT_TRUE(form.Melody().Modified());
+  EXPECT_EQ(form.SaveDialog.fileName, current);
+}
+
+TEST_F(MelodyFilesTest, ALengthByteNotUnderstoodIsReportedOnceAfterTheLoad) {
+  TMelopadForm form(songNameDialog);
+  const std::string path = folder.File("odd.als");
+  WriteBytes(path, {0xE1, 0xF0, 0x42, 0xFD, 0xF1, 0x7E, 0xC6, 0x27, 0x10, 0x28, 0x11, 0x29, 0xFF});
+  form.LoadAlsFile(path);
+  EXPECT_EQ(form.Melody().Count(), 3);
+  EXPECT_EQ(prompter.Messages(), std::vector<std::string>{melopad::kLoadIncompleteMessage});
+  EXPECT_EQ(prompter.Asked().front().message.caption, "Melopad");
+  EXPECT_EQ(prompter.Asked().front().message.icon, toolkit::MessageIcon::None);
+  EXPECT_FALSE(form.Melody().Modified());
+  EXPECT_EQ(form.Text(), "B");
+}
+
+TEST_F(MelodyFilesTest, ATruncatedFileKeepsTheLinesReadAndShowsTheListAgain) {
+  TMelopadForm form(songNameDialog);
+  form.Show();
+  const std::string path = folder.File("short.als");
+  WriteBytes(path, {0xE1, 0xF0, 0x43, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xA1, 0xC4});
+  EXPECT_EQ(ErrorOf([&] { form.LoadAlsFile(path); }), "ストリームからの読み込みエラー");
+  EXPECT_EQ(form.Melody().Count(), 1);
+  EXPECT_EQ(form.ScoreListBox.Count(), 1);
+  EXPECT_TRUE(form.ScoreListBox.Visible());
+  EXPECT_EQ(form.Text(), "Melopad");
+  EXPECT_EQ(form.SaveDialog.fileName, "");
+}
+
+}  // namespace

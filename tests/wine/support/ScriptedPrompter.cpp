@@ -1,0 +1,50 @@
+#include "tests/wine/support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+std::vector<std::string> ScriptedPrompter::Messages() const {
+  std::vector<std::string> texts;
+  for (const Question& question : asked_) {
+    if (question.kind == Kind::Message) texts.push_back(question.message.text);
+  }
+  return texts;
+}
+
+// A box the script did not expect is shown as OK (or Cancel), and fails the test.
+toolkit::MessageAnswer ScriptedPrompter::ShowMessage(HWND, const toolkit::MessageRequest& request) {
+  asked_.push_back({Kind::Message, request, {}});
+  if (messageAnswers_.empty()) {
+    if (request.buttons == toolkit::MessageButtons::Ok) return toolkit::MessageAnswer::Ok;
+    ADD_FAILURE() << "unexpected question: " << request.text;
+    return toolkit::MessageAnswer::Cancel;
+  }
+  const toolkit::MessageAnswer answer = messageAnswers_.front();
+  messageAnswers_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> ScriptedPrompter::ChooseFileToOpen(
+    HWND, const toolkit::FileDialogSettings& settings) {
+  return NextFile(Kind::OpenFile, settings);
+}
+
+std::optional<std::string> ScriptedPrompter::ChooseFileToSave(
+    HWND, const toolkit::FileDialogSettings& settings) {
+  return NextFile(Kind::SaveFile, settings);
+}
+
+std::optional<std::string> ScriptedPrompter::NextFile(Kind kind,
+                                                      const toolkit::FileDialogSettings& settings) {
+  asked_.push_back({kind, {}, settings});
+  if (fileAnswers_.empty()) {
+    ADD_FAILURE() << "unexpected file dialog: " << settings.title;
+    return std::nullopt;
+  }
+  std::optional<std::string> answer = fileAnswers_.front();
+  fileAnswers_.pop_front();
+  return answer;
+}
+
+}  // namespace testing_support

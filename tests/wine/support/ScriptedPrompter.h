@@ -1,0 +1,46 @@
+// A stand-in for the user: answers message boxes and file dialogs from a
+// script, in order, and records what it was asked.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/Prompter.h"
+
+namespace testing_support {
+
+class ScriptedPrompter final : public toolkit::Prompter {
+ public:
+  enum class Kind { Message, OpenFile, SaveFile };
+  struct Question {
+    Kind kind;
+    toolkit::MessageRequest message;
+    toolkit::FileDialogSettings dialog;
+  };
+
+  void WillAnswer(toolkit::MessageAnswer answer) { messageAnswers_.push_back(answer); }
+  // A path, or nothing for a cancelled dialog.
+  void WillChoose(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
+
+  const std::vector<Question>& Asked() const { return asked_; }
+  // The texts of the message boxes shown so far.
+  std::vector<std::string> Messages() const;
+  bool ScriptUsedUp() const { return messageAnswers_.empty() && fileAnswers_.empty(); }
+
+  toolkit::MessageAnswer ShowMessage(HWND owner, const toolkit::MessageRequest& request) override;
+  std::optional<std::string> ChooseFileToOpen(HWND owner,
+                                              const toolkit::FileDialogSettings& settings) override;
+  std::optional<std::string> ChooseFileToSave(HWND owner,
+                                              const toolkit::FileDialogSettings& settings) override;
+
+ private:
+  std::optional<std::string> NextFile(Kind kind, const toolkit::FileDialogSettings& settings);
+
+  std::deque<toolkit::MessageAnswer> messageAnswers_;
+  std::deque<std::optional<std::string>> fileAnswers_;
+  std::vector<Question> asked_;
+};
+
+}  // namespace testing_support

@@ -1,0 +1,121 @@
+#include "toolkit/Form.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "tests/wine/support/WindowTest.h"
+
+namespace {
+
+using testing_support::WindowTest;
+
+toolkit::FormDesign SmallDesign(const char* caption) {
+  toolkit::FormDesign design;
+  design.caption = caption;
+  design.clientWidth = 200;
+  design.clientHeight = 100;
+  return design;
+}
+
+class DialogForm : public toolkit::Form {
+ public:
+  DialogForm() : Form(SmallDesign("ダイアログ")) {
+    OkButton.SetModalResult(toolkit::kModalOk);
+    PlaceControls({{OkButton, {10, 10, 60, 24}, "OK"}, {NameEdit, {10, 40, 100, 20}, "初期値"}});
+  }
+  bool mayClose = true;
+  toolkit::Button OkButton;
+  toolkit::Edit NameEdit;
+
+ protected:
+  bool FormCloseQuery() override { return mayClose; }
+};
+
+class FormTest : public WindowTest {};
+
+TEST_F(FormTest, DesignSetsCaptionAndClientSize) {
+  toolkit::Form form(SmallDesign("表示テスト"));
+  EXPECT_EQ(form.Text(), "表示テスト");
+  const toolkit::Rect client = form.ClientRect();
+  EXPECT_EQ(client.width, 200);
+  EXPECT_EQ(client.height, 100);
+}
+
+TEST_F(FormTest, ModalFormEndsWithTheClickedButtonsResult) {
+  DialogForm dialog;
+  ::PostMessageW(dialog.OkButton.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(dialog.ShowModal(), toolkit::kModalOk);
+  EXPECT_FALSE(dialog.Visible());
+}
+
+TEST_F(FormTest, ClosingAModalFormGivesCancelUnlessCloseQueryRefuses) {
+  DialogForm dialog;
+  dialog.mayClose = false;
+  int idleTurns = 0;
+  // While the form refuses, closing does nothing; then the OK button ends it.
+  application.SetIdleHandler([&](bool&) {
+    if (++idleTurns == 1) {
+      dialog.Close();
+      EXPECT_TRUE(dialog.Visible());
+      dialog.mayClose = true;
+      dialog.Close();
+    }
+  });
+  EXPECT_EQ(dialog.ShowModal(), toolkit::kModalCancel);
+  application.ClearIdleHandler();
+}
+
+TEST_F(FormTest, OtherWindowsAreDisabledOnlyWhileAModalFormIsShown) {
+  toolkit::Form owner(SmallDesign("親"));
+  owner.Show();
+  DialogForm dialog;
+  bool ownerEnabledDuringModal = true;
+  application.SetIdleHandler([&](bool&) {
+    ownerEnabledDuringModal = owner.Enabled();
+    dialog.SetModalResult(toolkit::kModalOk);
+  });
+  dialog.ShowModal();
+  application.ClearIdleHandler();
+  EXPECT_FALSE(ownerEnabledDuringModal);
+  EXPECT_TRUE(owner.Enabled());
+}
+
+TEST_F(FormTest, TextOfAnEditSurvivesTheRoundTripThroughTheWindow) {
+  DialogForm dialog;
+  EXPECT_EQ(dialog.NameEdit.Text(), "初期値");
+  const std::string longName(5000, 'a');
+  dialog.NameEdit.SetText(longName + "表");
+  EXPECT_EQ(dialog.NameEdit.Text(), longName + "表");
+}
+
+TEST_F(FormTest, AnErrorInAHandlerIsShownAndEndsOnlyThatCommand) {
+  DialogForm dialog;
+  dialog.OkButton.OnClick = [] { throw std::runtime_error("ストリームへの書き込みエラー"); };
+  ::SendMessageW(dialog.OkButton.Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(prompter.Messages(), std::vector<std::string>{"ストリームへの書き込みエラー"});
+  EXPECT_EQ(prompter.Asked().front().message.caption, "Melopad");
+  EXPECT_EQ(prompter.Asked().front().message.icon, toolkit::MessageIcon::Error);
+  EXPECT_TRUE(dialog.HasHandle());
+}
+
+TEST_F(FormTest, IdleHandlerRunsUntilItSaysItIsDone) {
+  int calls = 0;
+  application.SetIdleHandler([&](bool& done) {
+    ++calls;
+    done = calls >= 3;
+    if (done) application.ClearIdleHandler();
+  });
+  application.RunUntil([&] { return !application.HasIdleHandler(); });
+  EXPECT_EQ(calls, 3);
+}
+
+TEST_F(FormTest, ClosingTheMainFormEndsTheMessageLoop) {
+  toolkit::Form mainForm(SmallDesign("メイン"));
+  application.SetIdleHandler([&](bool&) { mainForm.Close(); });
+  application.Run(mainForm);
+  application.ClearIdleHandler();
+  EXPECT_FALSE(mainForm.HasHandle());
+}
+
+}  // namespace
