@@ -8,7 +8,10 @@ using toolkit::MenuSeparator;
 
 std::vector<MenuEntry> MainMenuTable(TMelopadForm& form, const MainMenuActions& actions) {
   return {
-      {"ファイル(&F)", &form.MnuFile, {}, {},
+      {"ファイル(&F)",
+       &form.MnuFile,
+       {},
+       {},
        {
            {"新規作成(&N)", &form.MnuNew, actions.newMelody},
            {"alsファイルの読み込み(&O)...", &form.MnuLoadAls, actions.open},
@@ -16,12 +19,18 @@ std::vector<MenuEntry> MainMenuTable(TMelopadForm& form, const MainMenuActions& 
            MenuSeparator(&form.MnuFilePartition),
            {"終了(&X)", &form.MnuFileExit, actions.exit, toolkit::Shortcut{'X'}},
        }},
-      {"オプション(&O)", &form.MnuOption, {}, {},
+      {"オプション(&O)",
+       &form.MnuOption,
+       {},
+       {},
        {
            {"メロディの名前を変更(&N)...", &form.MnuOptionSongName, actions.rename},
            {"分析...", &form.MnuOptionAnalize, actions.analize},
        }},
-      {"ヘルプ(&H)", &form.MnuHelp, {}, {},
+      {"ヘルプ(&H)",
+       &form.MnuHelp,
+       {},
+       {},
        {
            {"ヘルプ(&T)", &form.MnuHelpHelp, actions.help},
            {"キーボード入力一覧...", &form.MnuKeyMap, actions.keyMap},

@@ -57,7 +57,9 @@ TMelopadForm::TMelopadForm(TSongNameDialog& songNameDialog, std::string_view fir
   melody_.SetModified(false);
 }
 
-TMelopadForm::~TMelopadForm() { melody_.SetObserver(nullptr); }
+TMelopadForm::~TMelopadForm() {
+  melody_.SetObserver(nullptr);
+}
 
 // The design-time regions: tool bar on top, keyboard at the bottom, length
 // buttons on the right and the score list filling the rest.
@@ -77,17 +79,25 @@ void TMelopadForm::LoadCommandLineMelody(std::string_view argument) {
   if (IsExistingAlsFile(argument)) LoadAlsFile(std::string(argument));
 }
 
-void TMelopadForm::MnuFileExitClick() { Close(); }
+void TMelopadForm::MnuFileExitClick() {
+  Close();
+}
 
-void TMelopadForm::ScoreListBoxClick() { melody_.SetSelectedIndex(ScoreListBox.ItemIndex()); }
+void TMelopadForm::ScoreListBoxClick() {
+  melody_.SetSelectedIndex(ScoreListBox.ItemIndex());
+}
 
 void TMelopadForm::LineInserted(int index) {
   ScoreListBox.Insert(index, melody_.Lines()[static_cast<size_t>(index)]);
 }
 
-void TMelopadForm::LineDeleted(int index) { ScoreListBox.Delete(index); }
+void TMelopadForm::LineDeleted(int index) {
+  ScoreListBox.Delete(index);
+}
 
-void TMelopadForm::LinesCleared() { ScoreListBox.Clear(); }
+void TMelopadForm::LinesCleared() {
+  ScoreListBox.Clear();
+}
 
 void TMelopadForm::SelectionChanged(int index) {
   if (ScoreListBox.ItemIndex() != index) ScoreListBox.SetItemIndex(index);

@@ -81,9 +81,8 @@ TEST_F(MainWindowTest, OtherArgumentsStartWithAnEmptyMelody) {
   testing_support::ScratchFolder folder;
   testing_support::WriteBytes(folder.File("song.txt"), {0xE1, 0xF0, 0xFD, 0xF1, 0x7E, 0xC4, 0x27});
   ::CreateDirectoryW(toolkit::Widen(folder.File("folder.als")).c_str(), nullptr);
-  for (const std::string& argument :
-       {folder.File("missing.als"), folder.File("song.txt"), folder.File("folder.als"),
-        std::string("/unknown")}) {
+  for (const std::string& argument : {folder.File("missing.als"), folder.File("song.txt"),
+                                      folder.File("folder.als"), std::string("/unknown")}) {
     TMelopadForm form(songNameDialog, argument);
     EXPECT_EQ(form.Melody().Count(), 0) << argument;
     EXPECT_EQ(form.Text(), "Melopad") << argument;

@@ -82,7 +82,8 @@ TEST_F(MelodyFilesTest, AMelodyWithoutANameIsNamedThroughTheDialog) {
   EXPECT_EQ(form.Melody().SongName(), "夜想曲");
   EXPECT_EQ(form.Text(), "Melopad") << "saving does not change the caption";
   const Bytes bytes = ReadBytes(path);
-  EXPECT_EQ(Bytes(bytes.begin() + 2, bytes.begin() + 8), Bytes({0x96, 0xE9, 0x91, 0x7A, 0x8B, 0xC8}));
+  EXPECT_EQ(Bytes(bytes.begin() + 2, bytes.begin() + 8),
+            Bytes({0x96, 0xE9, 0x91, 0x7A, 0x8B, 0xC8}));
 }
 
 TEST_F(MelodyFilesTest, ANameLeftEmptyIsSavedAsUntitled) {

@@ -14,7 +14,9 @@ namespace testing_support {
 namespace fs = std::filesystem;
 
 namespace {
-fs::path PathOf(const std::string& cp932) { return fs::path(toolkit::Widen(cp932)); }
+fs::path PathOf(const std::string& cp932) {
+  return fs::path(toolkit::Widen(cp932));
+}
 }  // namespace
 
 ScratchFolder::ScratchFolder() {
@@ -53,7 +55,8 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream file(PathOf(path), std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   if (!file) throw std::runtime_error("cannot write " + path);
 }
 

@@ -56,8 +56,9 @@ TEST(Files, FailuresAreReportedWithTheFileCommandsMessages) {
   const std::string inMissingFolder = folder.File("no folder\\new.als");
   EXPECT_EQ(MessageOf([&] { toolkit::ReadWholeFile(missing); }),
             "ファイル " + missing + " は開けません");
-  EXPECT_EQ(MessageOf([&] { toolkit::WriteWholeFile(inMissingFolder, std::vector<std::uint8_t>{}); }),
-            "ファイル " + inMissingFolder + " を作成できません");
+  EXPECT_EQ(
+      MessageOf([&] { toolkit::WriteWholeFile(inMissingFolder, std::vector<std::uint8_t>{}); }),
+      "ファイル " + inMissingFolder + " を作成できません");
 }
 
 TEST(Files, AnEmptyFileReadsAsNoBytes) {

@@ -14,7 +14,10 @@ TEST_F(MenuTest, EntriesKeepTheirCaptionsAndRunTheirHandlers) {
   int opened = 0;
   int exited = 0;
   toolkit::MenuBar menu({
-      {"ファイル(&F)", &file, {}, {},
+      {"ファイル(&F)",
+       &file,
+       {},
+       {},
        {
            {"開く(&O)...", &open, [&] { ++opened; }},
            toolkit::MenuSeparator(&separator),
