@@ -5,6 +5,7 @@
 #include "melopad/alsfile/AlsFile.h"
 #include "melopad/mainwindow/Melopadfrm.h"
 #include "melopad/windows/Songnamediag.h"
+#include "tests/wine/support/ErrorMessage.h"
 #include "tests/wine/support/TestFiles.h"
 #include "tests/wine/support/WindowTest.h"
 
@@ -28,15 +29,6 @@ class MelodyFilesTest : public testing_support::WindowTest {
                                              : melody.MakeNoteLine(note.pitch));
     }
     melody.SetTempo(121);
-  }
-
-  std::string ErrorOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const std::runtime_error& error) {
-      return error.what();
-    }
-    return "(no error)";
   }
 
   std::vector<std::string> ListedLines(TMelopadForm& form) {
@@ -103,7 +95,8 @@ TEST_F(MelodyFilesTest, AFailedSaveKeepsTheOldFileAndTheMelodyModified) {
   const Bytes old{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xFF};
   WriteBytes(path, old);
   testing_support::SetReadOnly(path, true);
-  EXPECT_EQ(ErrorOf([&] { form.WriteAlsFile(path); }), "ファイル " + path + " を作成できません");
+  EXPECT_EQ(testing_support::ErrorMessageOf([&] { form.WriteAlsFile(path); }),
+            "ファイル " + path + " を作成できません");
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_TRUE(form.Melody().Modified());
   EXPECT_EQ(form.SaveDialog.fileName, "");
@@ -118,7 +111,8 @@ TEST_F(MelodyFilesTest, AFileThatCannotBeOpenedLeavesTheMelodyAsItWas) {
   const std::vector<std::string> linesBefore = form.Melody().Lines();
 
   const std::string missing = folder.File("missing.als");
-  EXPECT_EQ(ErrorOf([&] { form.LoadAlsFile(missing); }), "ファイル " + missing + " は開けません");
+  EXPECT_EQ(testing_support::ErrorMessageOf([&] { form.LoadAlsFile(missing); }),
+            "ファイル " + missing + " は開けません");
   EXPECT_EQ(form.Melody().Lines(), linesBefore);
   EXPECT_EQ(ListedLines(form), linesBefore);
   EXPECT_EQ(form.Melody().SongName(), "A");
@@ -145,7 +139,8 @@ TEST_F(MelodyFilesTest, ATruncatedFileKeepsTheLinesReadAndShowsTheListAgain) {
   form.Show();
   const std::string path = folder.File("short.als");
   WriteBytes(path, {0xE1, 0xF0, 0x43, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xA1, 0xC4});
-  EXPECT_EQ(ErrorOf([&] { form.LoadAlsFile(path); }), "ストリームからの読み込みエラー");
+  EXPECT_EQ(testing_support::ErrorMessageOf([&] { form.LoadAlsFile(path); }),
+            "ストリームからの読み込みエラー");
   EXPECT_EQ(form.Melody().Count(), 1);
   EXPECT_EQ(form.ScoreListBox.Count(), 1);
   EXPECT_TRUE(form.ScoreListBox.Visible());

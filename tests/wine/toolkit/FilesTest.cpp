@@ -4,22 +4,15 @@
 
 #include <stdexcept>
 
+#include "tests/wine/support/ErrorMessage.h"
 #include "tests/wine/support/TestFiles.h"
 
 namespace {
 
+using testing_support::ErrorMessageOf;
 using testing_support::ReadBytes;
 using testing_support::ScratchFolder;
 using testing_support::WriteBytes;
-
-std::string MessageOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::runtime_error& error) {
-    return error.what();
-  }
-  return "(no error)";
-}
 
 TEST(Files, WrittenBytesReadBackExactlyUnderAJapaneseName) {
   ScratchFolder folder;
@@ -44,7 +37,7 @@ TEST(Files, SavingOverAReadOnlyFileKeepsTheOldFile) {
   const std::vector<std::uint8_t> old{9, 9, 9};
   WriteBytes(path, old);
   testing_support::SetReadOnly(path, true);
-  EXPECT_EQ(MessageOf([&] { toolkit::WriteWholeFile(path, std::vector<std::uint8_t>{1}); }),
+  EXPECT_EQ(ErrorMessageOf([&] { toolkit::WriteWholeFile(path, std::vector<std::uint8_t>{1}); }),
             "ファイル " + path + " を作成できません");
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"locked.als"}) << "temporary file left";
@@ -54,11 +47,11 @@ TEST(Files, FailuresAreReportedWithTheFileCommandsMessages) {
   ScratchFolder folder;
   const std::string missing = folder.File("missing.als");
   const std::string inMissingFolder = folder.File("no folder\\new.als");
-  EXPECT_EQ(MessageOf([&] { toolkit::ReadWholeFile(missing); }),
+  EXPECT_EQ(ErrorMessageOf([&] { toolkit::ReadWholeFile(missing); }),
             "ファイル " + missing + " は開けません");
-  EXPECT_EQ(
-      MessageOf([&] { toolkit::WriteWholeFile(inMissingFolder, std::vector<std::uint8_t>{}); }),
-      "ファイル " + inMissingFolder + " を作成できません");
+  EXPECT_EQ(ErrorMessageOf(
+                [&] { toolkit::WriteWholeFile(inMissingFolder, std::vector<std::uint8_t>{}); }),
+            "ファイル " + inMissingFolder + " を作成できません");
 }
 
 TEST(Files, AnEmptyFileReadsAsNoBytes) {
