@@ -9,6 +9,7 @@
 #include <string>
 
 #include "toolkit/Prompter.h"
+#include "toolkit/Shell.h"
 
 namespace toolkit {
 
@@ -32,6 +33,11 @@ class Application {
   const std::string& Title() const { return title_; }
   Prompter& Prompts() { return *prompter_; }
   void SetPrompter(Prompter& prompter) { prompter_ = &prompter; }
+  // The desktop shell and the pauses; the system's unless replaced.
+  Shell& DesktopShell() { return *shell_; }
+  void SetShell(Shell& shell) { shell_ = &shell; }
+  void Sleep(DWORD milliseconds) { sleeper_->Sleep(milliseconds); }
+  void SetSleeper(Sleeper& sleeper) { sleeper_ = &sleeper; }
 
   // Shows the main form and handles messages until it is closed.
   void Run(Form& mainForm);
@@ -64,6 +70,10 @@ class Application {
 
   std::string title_;
   Prompter* prompter_;
+  SystemShell systemShell_;
+  SystemSleeper systemSleeper_;
+  Shell* shell_ = &systemShell_;
+  Sleeper* sleeper_ = &systemSleeper_;
   Form* mainForm_ = nullptr;
   IdleHandler idleHandler_;
   bool terminated_ = false;

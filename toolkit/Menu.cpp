@@ -19,6 +19,15 @@ std::string MenuItem::Caption() const {
   return Narrow(buffer);
 }
 
+void MenuItem::SetImage(UniqueBitmap image) {
+  image_ = std::move(image);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_BITMAP;
+  info.hbmpItem = image_.Get();
+  ::SetMenuItemInfoW(parent_, static_cast<UINT>(id_), FALSE, &info);
+}
+
 void Menu::Build(UniqueMenu root, const std::vector<MenuEntry>& entries) {
   menu_ = std::move(root);
   for (const MenuEntry& entry : entries) Append(menu_.Get(), entry);

@@ -27,11 +27,14 @@ class MenuItem {
   bool Enabled() const;
   void SetEnabled(bool enabled);
   std::string Caption() const;
+  // The picture shown beside the caption; the item keeps it.
+  void SetImage(UniqueBitmap image);
 
  private:
   friend class Menu;
   HMENU parent_ = nullptr;
   int id_ = 0;
+  UniqueBitmap image_;
 };
 
 struct MenuEntry {

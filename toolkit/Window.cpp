@@ -1,8 +1,10 @@
 #include "toolkit/Window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "toolkit/Application.h"
+#include "toolkit/Menu.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {
@@ -121,6 +123,7 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CONTEXTMENU && ShowPopupMenu(lParam)) return 0;
   bool handled = false;
   const LRESULT result = ReflectToChild(message, wParam, lParam, handled);
   if (handled) return result;
@@ -151,6 +154,19 @@ LRESULT Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, bool&
     default:
       return 0;
   }
+}
+
+// At the pointer, or at the window's top left corner when the menu was asked
+// for from the keyboard.
+bool Window::ShowPopupMenu(LPARAM position) {
+  if (popupMenu_ == nullptr) return false;
+  POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+  if (position == -1) {
+    at = {0, 0};
+    ::ClientToScreen(hwnd_, &at);
+  }
+  popupMenu_->Popup(hwnd_, at.x, at.y);
+  return true;
 }
 
 void Window::SetText(std::string_view text) {

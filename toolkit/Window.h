@@ -12,6 +12,8 @@
 
 namespace toolkit {
 
+class PopupMenu;
+
 struct Rect {
   int left = 0;
   int top = 0;
@@ -40,6 +42,8 @@ class Window {
   void SetBounds(const Rect& bounds);
   Rect ClientRect() const;
   void Invalidate();
+  // The menu shown when the user asks for this window's context menu.
+  void SetPopupMenu(const PopupMenu* menu) { popupMenu_ = menu; }
 
  protected:
   Window() = default;
@@ -70,8 +74,10 @@ class Window {
   void Detach();
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+  bool ShowPopupMenu(LPARAM position);
 
   HWND hwnd_ = nullptr;
+  const PopupMenu* popupMenu_ = nullptr;
   bool subclassed_ = false;
 };
 

@@ -1,5 +1,6 @@
 // The base of tests that make windows: an application whose user is a
-// scripted prompter, which must have used up its script by the end.
+// scripted prompter, which must have used up its script by the end, and
+// whose shell and pauses are recorded instead of carried out.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include <functional>
 
+#include "tests/wine/support/RecordingShell.h"
 #include "tests/wine/support/ScriptedPrompter.h"
 #include "toolkit/Application.h"
 
@@ -15,6 +17,11 @@ namespace testing_support {
 
 class WindowTest : public ::testing::Test {
  protected:
+  WindowTest() {
+    application.SetShell(shell);
+    application.SetSleeper(sleeper);
+  }
+
   void TearDown() override {
     EXPECT_TRUE(prompter.ScriptUsedUp()) << "some scripted answers were never asked for";
   }
@@ -33,6 +40,8 @@ class WindowTest : public ::testing::Test {
   }
 
   ScriptedPrompter prompter;
+  RecordingShell shell;
+  RecordingSleeper sleeper;
   toolkit::Application application{"Melopad", prompter};
 };
 

@@ -1,0 +1,72 @@
+#include "toolkit/Image.h"
+
+#include <stdexcept>
+
+#include "toolkit/Text.h"
+
+namespace toolkit {
+
+namespace {
+constexpr wchar_t kImageClass[] = L"toolkit.Image";
+}
+
+void Image::Create(HWND parent, const Rect& bounds, std::string_view text) {
+  CreateOwnClass(kImageClass, WS_EX_NOPARENTNOTIFY, WS_CHILD | WS_VISIBLE, bounds, parent, text);
+  ::SetWindowLongPtrW(Handle(), GWLP_ID, NextId(parent));
+}
+
+void Image::SetPicture(UniqueBitmap picture) {
+  picture_ = std::move(picture);
+  Invalidate();
+}
+
+LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PaintDc dc(Handle());
+      Paint(dc.Get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      EraseWithParentBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    default:
+      return Control::HandleMessage(message, wParam, lParam);
+  }
+}
+
+// Where the picture does not reach, the parent's background shows, as if
+// the image had no window of its own.
+void Image::EraseWithParentBackground(HDC dc) {
+  HWND parent = ::GetParent(Handle());
+  POINT origin{0, 0};
+  ::MapWindowPoints(Handle(), parent, &origin, 1);
+  POINT previous{};
+  ::OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+  ::SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+void Image::Paint(HDC dc) {
+  if (!picture_) return;
+  BITMAP info{};
+  ::GetObjectW(picture_.Get(), sizeof info, &info);
+  UniqueDc source(::CreateCompatibleDC(dc));
+  SelectedObject selected(source.Get(), picture_.Get());
+  // A two-colour picture takes black and white from the text colours.
+  ::SetTextColor(dc, RGB(0, 0, 0));
+  ::SetBkColor(dc, RGB(255, 255, 255));
+  ::BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+}
+
+UniqueBitmap LoadBitmapResource(const wchar_t* name) {
+  UniqueBitmap bitmap(static_cast<HBITMAP>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!bitmap) throw std::runtime_error("missing picture resource " + Narrow(name));
+  return bitmap;
+}
+
+}  // namespace toolkit

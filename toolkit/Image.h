@@ -1,0 +1,27 @@
+// A picture drawn at the top left corner of its place, at its own size.
+#pragma once
+
+#include "toolkit/Control.h"
+#include "toolkit/UniqueHandle.h"
+
+namespace toolkit {
+
+class Image : public Control {
+ public:
+  void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+  void SetPicture(UniqueBitmap picture);
+  HBITMAP Picture() const { return picture_.Get(); }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint(HDC dc);
+  void EraseWithParentBackground(HDC dc);
+  UniqueBitmap picture_;
+};
+
+// A bitmap resource of the running program; throws when there is none.
+UniqueBitmap LoadBitmapResource(const wchar_t* name);
+
+}  // namespace toolkit
