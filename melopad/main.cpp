@@ -1,11 +1,9 @@
-// The editor's entry point: one copy at a time, then the main window and its
-// message loop.
+// The editor's entry point: one copy at a time, then the program itself.
 #include <windows.h>
 
 #include <optional>
 
-#include "melopad/mainwindow/Melopadfrm.h"
-#include "melopad/windows/Songnamediag.h"
+#include "melopad/mainwindow/ProgramEntry.h"
 #include "toolkit/Application.h"
 #include "toolkit/CommandLine.h"
 #include "toolkit/SingleInstance.h"
@@ -18,10 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   toolkit::SystemPrompter prompter;
   toolkit::Application application("Melopad", prompter);
   try {
-    const std::vector<std::string> arguments = toolkit::CommandLineArguments();
-    TSongNameDialog songNameDialog;
-    TMelopadForm mainForm(songNameDialog, arguments.empty() ? std::string() : arguments.front());
-    application.Run(mainForm);
+    RunMelopad(application, toolkit::CommandLineArguments());
   } catch (const std::exception& error) {
     application.HandleException(error);
   }

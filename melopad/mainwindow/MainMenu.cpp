@@ -2,41 +2,65 @@
 #include "melopad/mainwindow/MainMenu.h"
 
 #include "melopad/mainwindow/Melopadfrm.h"
+#include "toolkit/ImageStrip.h"
 
 using toolkit::MenuEntry;
 using toolkit::MenuSeparator;
 
-std::vector<MenuEntry> MainMenuTable(TMelopadForm& form, const MainMenuActions& actions) {
+std::vector<MenuEntry> MainMenuTable(TMelopadForm& form) {
+  TMelopadForm* f = &form;
   return {
       {"ファイル(&F)",
        &form.MnuFile,
        {},
        {},
        {
-           {"新規作成(&N)", &form.MnuNew, actions.newMelody},
-           {"alsファイルの読み込み(&O)...", &form.MnuLoadAls, actions.open},
-           {"alsファイルに書き出し(&A)...", &form.MnuSaveAls, actions.save},
+           {"新規作成(&N)", &form.MnuNew, [f] { f->MnuNewClick(); }},
+           {"alsファイルの読み込み(&O)...", &form.MnuLoadAls, [f] { f->MnuLoadAlsClick(); }},
+           {"alsファイルに書き出し(&A)...", &form.MnuSaveAls, [f] { f->MnuSaveAlsClick(); }},
            MenuSeparator(&form.MnuFilePartition),
-           {"終了(&X)", &form.MnuFileExit, actions.exit, toolkit::Shortcut{'X'}},
+           {"終了(&X)", &form.MnuFileExit, [f] { f->MnuFileExitClick(); }, toolkit::Shortcut{'X'}},
        }},
       {"オプション(&O)",
        &form.MnuOption,
        {},
        {},
        {
-           {"メロディの名前を変更(&N)...", &form.MnuOptionSongName, actions.rename},
-           {"分析...", &form.MnuOptionAnalize, actions.analize},
+           {"メロディの名前を変更(&N)...", &form.MnuOptionSongName},
+           {"分析...", &form.MnuOptionAnalize},
        }},
       {"ヘルプ(&H)",
        &form.MnuHelp,
        {},
        {},
        {
-           {"ヘルプ(&T)", &form.MnuHelpHelp, actions.help},
-           {"キーボード入力一覧...", &form.MnuKeyMap, actions.keyMap},
-           {"Brightlark Onlineへアクセス", &form.MnuHelpHomepage, actions.homepage},
+           {"ヘルプ(&T)", &form.MnuHelpHelp, [f] { f->MnuHelpHelpClick(); }},
+           {"キーボード入力一覧...", &form.MnuKeyMap},
+           {"Brightlark Onlineへアクセス", &form.MnuHelpHomepage,
+            [f] { f->MnuHelpHomepageClick(); }},
            MenuSeparator(&form.MnuHelpPartition),
-           {"バージョン情報(&V)...", &form.MnuHelpVersion, actions.version},
+           {"バージョン情報(&V)...", &form.MnuHelpVersion, [f] { f->MnuHelpVersionClick(); }},
        }},
   };
+}
+
+// Which picture of the menu strip each entry shows.
+void SetMainMenuImages(TMelopadForm& form) {
+  const struct {
+    toolkit::MenuItem TMelopadForm::*item;
+    int image;
+  } kImages[] = {
+      {&TMelopadForm::MnuNew, 0},
+      {&TMelopadForm::MnuLoadAls, 1},
+      {&TMelopadForm::MnuSaveAls, 2},
+      {&TMelopadForm::MnuFileExit, 3},
+      {&TMelopadForm::MnuOptionSongName, 4},
+      {&TMelopadForm::MnuHelpHelp, 5},
+      {&TMelopadForm::MnuKeyMap, 6},
+      {&TMelopadForm::MnuHelpHomepage, 7},
+      {&TMelopadForm::MnuHelpVersion, 8},
+      {&TMelopadForm::MnuOptionAnalize, 9},
+  };
+  const toolkit::ImageStrip iconList(L"MENUICONS", 20, 20);
+  for (const auto& entry : kImages) (form.*entry.item).SetImage(iconList.AlphaBitmap(entry.image));
 }

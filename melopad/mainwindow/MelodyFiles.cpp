@@ -30,8 +30,8 @@ class HiddenWhileLoading {
 }  // namespace
 
 void TMelopadForm::AskSongNameIfMissing() {
-  if (melody_.SongName().empty() && songNameDialog_.ShowModal() != toolkit::kModalNone) {
-    melody_.SetSongName(songNameDialog_.NameEdit.Text());
+  if (melody_.SongName().empty() && dialogs_.songName.ShowModal() != toolkit::kModalNone) {
+    melody_.SetSongName(dialogs_.songName.NameEdit.Text());
   }
   if (melody_.SongName().empty()) melody_.SetSongName(kUntitled);
 }

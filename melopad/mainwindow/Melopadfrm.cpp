@@ -2,6 +2,9 @@
 
 #include "melopad/mainwindow/MainMenu.h"
 #include "melopad/mainwindow/StartupFile.h"
+#include "melopad/windows/Myfunc.h"
+#include "melopad/windows/Versioninfofrm.h"
+#include "toolkit/Application.h"
 
 namespace {
 
@@ -42,23 +45,48 @@ toolkit::FileDialogSettings SaveDialogSettings() {
   return settings;
 }
 
+// How long the splash stays on screen before start-up goes on.
+constexpr DWORD kSplashMilliseconds = 500;
+
 }  // namespace
 
-TMelopadForm::TMelopadForm(TSongNameDialog& songNameDialog, std::string_view firstArgument)
+TMelopadForm::TMelopadForm(MelopadDialogs dialogs, std::string_view firstArgument)
     : Form(Design()),
-      MainMenu(MainMenuTable(*this, {.exit = [this] { MnuFileExitClick(); }})),
+      MainMenu(MainMenuTable(*this)),
+      PopupMenu({
+          {"再生", &pMnuPlay},
+          {"途中再生", &N1},
+          {"削除", &pMnuDelete},
+      }),
       OpenDialog(OpenDialogSettings()),
       SaveDialog(SaveDialogSettings()),
-      songNameDialog_(songNameDialog) {
+      dialogs_(dialogs) {
+  SetMainMenuImages(*this);
   SetMainMenu(MainMenu);
   PlaceRegions();
   melody_.SetObserver(this);
-  LoadCommandLineMelody(firstArgument);
-  melody_.SetModified(false);
+  Construct(firstArgument);
 }
 
 TMelopadForm::~TMelopadForm() {
   melody_.SetObserver(nullptr);
+  if (autoPlayInstalled_) toolkit::Application::Current().ClearIdleHandler();
+}
+
+// The start-up sequence: the splash stays up while the window is built and
+// the melody named on the command line is loaded.
+void TMelopadForm::Construct(std::string_view firstArgument) {
+  toolkit::Application& application = toolkit::Application::Current();
+  melody_.SetSongName({});
+  TVersionInfoForm splash(Handle());
+  splash.MakeSplash();
+  splash.Show();
+  application.ProcessMessages();
+  application.Sleep(kSplashMilliseconds);
+  LoadCommandLineMelody(firstArgument);
+  melody_.SetModified(false);
+  splash.Release();
+  InstallAutoPlay();
 }
 
 // The design-time regions: tool bar on top, keyboard at the bottom, length
@@ -73,14 +101,41 @@ void TMelopadForm::PlaceRegions() {
       {KeyboardPanel, {0, 275, 447, 101}},
   });
   ScoreListBox.OnSelectionChange = [this] { ScoreListBoxClick(); };
+  ScoreListBox.SetPopupMenu(&PopupMenu);
 }
 
+// A file that fails to load is reported, and the editor starts all the same
+// with whatever was read.
 void TMelopadForm::LoadCommandLineMelody(std::string_view argument) {
-  if (IsExistingAlsFile(argument)) LoadAlsFile(std::string(argument));
+  if (!IsExistingAlsFile(argument)) return;
+  try {
+    LoadAlsFile(std::string(argument));
+  } catch (const std::exception& error) {
+    toolkit::Application::Current().HandleException(error);
+  }
 }
 
-void TMelopadForm::MnuFileExitClick() {
-  Close();
+void TMelopadForm::InstallAutoPlay() {
+  toolkit::Application::Current().SetIdleHandler([this](bool& done) { AutoPlayOnIdle(done); });
+  autoPlayInstalled_ = true;
+}
+
+// Runs once, at the first idle moment after start-up.
+void TMelopadForm::AutoPlayOnIdle(bool&) {
+  toolkit::Application::Current().ClearIdleHandler();
+  autoPlayInstalled_ = false;
+}
+
+void TMelopadForm::MnuHelpHelpClick() {
+  ShellOpen(HelpPagePath(), "");
+}
+
+void TMelopadForm::MnuHelpHomepageClick() {
+  OpenHomepage();
+}
+
+void TMelopadForm::MnuHelpVersionClick() {
+  dialogs_.versionInfo.ShowModal();
 }
 
 void TMelopadForm::ScoreListBoxClick() {

@@ -2,6 +2,7 @@
 // bar, the length buttons, the on-screen keyboard and the main menu.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,11 +13,19 @@
 #include "toolkit/Prompter.h"
 
 class TSongNameDialog;
+class TVersionInfoForm;
+
+// The windows that live as long as the application and that the main
+// window's commands show.
+struct MelopadDialogs {
+  TSongNameDialog& songName;
+  TVersionInfoForm& versionInfo;
+};
 
 class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
  public:
   // The melody file named first on the command line, if any, is loaded.
-  TMelopadForm(TSongNameDialog& songNameDialog, std::string_view firstArgument = {});
+  explicit TMelopadForm(MelopadDialogs dialogs, std::string_view firstArgument = {});
   ~TMelopadForm() override;
 
   melopad::Melody& Melody() { return melody_; }
@@ -29,6 +38,15 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   // everything as it was.
   void LoadAlsFile(const std::string& path);
 
+  // The menu commands.
+  void MnuNewClick();
+  void MnuLoadAlsClick();
+  void MnuSaveAlsClick();
+  void MnuFileExitClick();
+  void MnuHelpHelpClick();
+  void MnuHelpHomepageClick();
+  void MnuHelpVersionClick();
+
   toolkit::Panel ToolBarPanel;
   toolkit::Panel ScorePanel;
   toolkit::Panel KeyboardPanel;
@@ -40,15 +58,26 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
       MnuHelpVersion;
   toolkit::MenuBar MainMenu;
 
+  toolkit::MenuItem pMnuPlay, N1, pMnuDelete;
+  toolkit::PopupMenu PopupMenu;
+
   // The file dialogs' settings; SaveDialog's file name is the melody's file.
   toolkit::FileDialogSettings OpenDialog;
   toolkit::FileDialogSettings SaveDialog;
 
+ protected:
+  bool FormCloseQuery() override;
+
  private:
+  void Construct(std::string_view firstArgument);
   void PlaceRegions();
   void LoadCommandLineMelody(std::string_view argument);
+  void InstallAutoPlay();
+  void AutoPlayOnIdle(bool& done);
   void AskSongNameIfMissing();
-  void MnuFileExitClick();
+  std::optional<std::string> ExecuteSaveDialog();
+  std::optional<std::string> ExecuteOpenDialog();
+  bool SaveThroughDialog();
   void ScoreListBoxClick();
 
   // The score list follows every change of the melody.
@@ -57,6 +86,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void LinesCleared() override;
   void SelectionChanged(int index) override;
 
-  TSongNameDialog& songNameDialog_;
+  MelopadDialogs dialogs_;
   melopad::Melody melody_;
+  bool autoPlayInstalled_ = false;
 };

@@ -2,16 +2,13 @@
 
 #include "melopad/mainwindow/Melopadfrm.h"
 #include "melopad/windows/Songnamediag.h"
+#include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/TestFiles.h"
-#include "tests/wine/support/WindowTest.h"
 #include "toolkit/Text.h"
 
 namespace {
 
-class MainWindowTest : public testing_support::WindowTest {
- protected:
-  TSongNameDialog songNameDialog;
-};
+class MainWindowTest : public testing_support::EditorTest {};
 
 RECT PlaceInParent(const toolkit::Window& control) {
   RECT rect{};
@@ -27,7 +24,7 @@ std::string MenuCaption(HMENU menu, int position) {
 }
 
 TEST_F(MainWindowTest, StartsEmptyWithTheDesignedWindow) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   EXPECT_EQ(form.Text(), "Melopad");
   EXPECT_EQ(form.ClientRect().width, 447);
   EXPECT_EQ(form.ClientRect().height, 376);
@@ -53,7 +50,7 @@ TEST_F(MainWindowTest, StartsEmptyWithTheDesignedWindow) {
 }
 
 TEST_F(MainWindowTest, MainMenuHasItsThreeMenusAndTheirEntries) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   HMENU bar = ::GetMenu(form.Handle());
   ASSERT_EQ(::GetMenuItemCount(bar), 3);
   EXPECT_EQ(MenuCaption(bar, 0), "ファイル(&F)");
@@ -70,7 +67,7 @@ TEST_F(MainWindowTest, AMelodyFileOnTheCommandLineIsLoadedWhateverTheExtensionsC
   const std::vector<std::uint8_t> oneNote{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xFF};
   for (const char* name : {"upper.ALS", "lower.als", "mixed.Als"}) {
     testing_support::WriteBytes(folder.File(name), oneNote);
-    TMelopadForm form(songNameDialog, folder.File(name));
+    TMelopadForm form(Dialogs(), folder.File(name));
     EXPECT_EQ(form.Melody().Count(), 1) << name;
     EXPECT_EQ(form.Text(), "A") << name;
     EXPECT_FALSE(form.Melody().Modified()) << name;
@@ -83,7 +80,7 @@ TEST_F(MainWindowTest, OtherArgumentsStartWithAnEmptyMelody) {
   ::CreateDirectoryW(toolkit::Widen(folder.File("folder.als")).c_str(), nullptr);
   for (const std::string& argument : {folder.File("missing.als"), folder.File("song.txt"),
                                       folder.File("folder.als"), std::string("/unknown")}) {
-    TMelopadForm form(songNameDialog, argument);
+    TMelopadForm form(Dialogs(), argument);
     EXPECT_EQ(form.Melody().Count(), 0) << argument;
     EXPECT_EQ(form.Text(), "Melopad") << argument;
   }

@@ -5,9 +5,9 @@
 #include "melopad/alsfile/AlsFile.h"
 #include "melopad/mainwindow/Melopadfrm.h"
 #include "melopad/windows/Songnamediag.h"
+#include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/ErrorMessage.h"
 #include "tests/wine/support/TestFiles.h"
-#include "tests/wine/support/WindowTest.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-class MelodyFilesTest : public testing_support::WindowTest {
+class MelodyFilesTest : public testing_support::EditorTest {
  protected:
   // A melody with notes, rests and several lengths, as typed.
   void TypeMelody(melopad::Melody& melody) {
@@ -38,11 +38,10 @@ class MelodyFilesTest : public testing_support::WindowTest {
   }
 
   testing_support::ScratchFolder folder;
-  TSongNameDialog songNameDialog;
 };
 
 TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   TypeMelody(form.Melody());
   form.Melody().SetSongName("テスト曲");
   const std::string first = folder.File("first.als");
@@ -50,7 +49,7 @@ TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
   EXPECT_FALSE(form.Melody().Modified());
   EXPECT_EQ(form.SaveDialog.fileName, first);
 
-  TMelopadForm reloaded(songNameDialog);
+  TMelopadForm reloaded(Dialogs());
   reloaded.LoadAlsFile(first);
   EXPECT_EQ(reloaded.Text(), "テスト曲");
   EXPECT_EQ(reloaded.Melody().Tempo(), 120);
@@ -65,7 +64,7 @@ TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
 }
 
 TEST_F(MelodyFilesTest, AMelodyWithoutANameIsNamedThroughTheDialog) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   TypeMelody(form.Melody());
   songNameDialog.NameEdit.SetText("夜想曲");
   ::PostMessageW(songNameDialog.OKButton.Handle(), BM_CLICK, 0, 0);
@@ -79,7 +78,7 @@ TEST_F(MelodyFilesTest, AMelodyWithoutANameIsNamedThroughTheDialog) {
 }
 
 TEST_F(MelodyFilesTest, ANameLeftEmptyIsSavedAsUntitled) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   songNameDialog.NameEdit.SetText("");
   ::PostMessageW(songNameDialog.Handle(), WM_CLOSE, 0, 0);
   const std::string path = folder.File("untitled.als");
@@ -88,7 +87,7 @@ TEST_F(MelodyFilesTest, ANameLeftEmptyIsSavedAsUntitled) {
 }
 
 TEST_F(MelodyFilesTest, AFailedSaveKeepsTheOldFileAndTheMelodyModified) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   TypeMelody(form.Melody());
   form.Melody().SetSongName("曲");
   const std::string path = folder.File("readonly.als");
@@ -103,7 +102,7 @@ TEST_F(MelodyFilesTest, AFailedSaveKeepsTheOldFileAndTheMelodyModified) {
 }
 
 TEST_F(MelodyFilesTest, AFileThatCannotBeOpenedLeavesTheMelodyAsItWas) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   const std::string current = folder.File("current.als");
   WriteBytes(current, {0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xC4, 0x00, 0xFF});
   form.LoadAlsFile(current);
@@ -122,7 +121,7 @@ TEST_F(MelodyFilesTest, AFileThatCannotBeOpenedLeavesTheMelodyAsItWas) {
 }
 
 TEST_F(MelodyFilesTest, ALengthByteNotUnderstoodIsReportedOnceAfterTheLoad) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   const std::string path = folder.File("odd.als");
   WriteBytes(path, {0xE1, 0xF0, 0x42, 0xFD, 0xF1, 0x7E, 0xC6, 0x27, 0x10, 0x28, 0x11, 0x29, 0xFF});
   form.LoadAlsFile(path);
@@ -135,7 +134,7 @@ TEST_F(MelodyFilesTest, ALengthByteNotUnderstoodIsReportedOnceAfterTheLoad) {
 }
 
 TEST_F(MelodyFilesTest, ATruncatedFileKeepsTheLinesReadAndShowsTheListAgain) {
-  TMelopadForm form(songNameDialog);
+  TMelopadForm form(Dialogs());
   form.Show();
   const std::string path = folder.File("short.als");
   WriteBytes(path, {0xE1, 0xF0, 0x43, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xA1, 0xC4});
