@@ -38,18 +38,6 @@ LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-// Where the picture does not reach, the parent's background shows, as if
-// the image had no window of its own.
-void Image::EraseWithParentBackground(HDC dc) {
-  HWND parent = ::GetParent(Handle());
-  POINT origin{0, 0};
-  ::MapWindowPoints(Handle(), parent, &origin, 1);
-  POINT previous{};
-  ::OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-  ::SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
-}
-
 void Image::Paint(HDC dc) {
   if (!picture_) return;
   BITMAP info{};

@@ -17,7 +17,6 @@ class Image : public Control {
 
  private:
   void Paint(HDC dc);
-  void EraseWithParentBackground(HDC dc);
   UniqueBitmap picture_;
 };
 

@@ -169,6 +169,17 @@ bool Window::ShowPopupMenu(LPARAM position) {
   return true;
 }
 
+void Window::EraseWithParentBackground(HDC dc) const {
+  HWND parent = ::GetParent(hwnd_);
+  if (parent == nullptr) return;
+  POINT origin{0, 0};
+  ::MapWindowPoints(hwnd_, parent, &origin, 1);
+  POINT previous{};
+  ::OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+  ::SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
 void Window::SetText(std::string_view text) {
   ::SetWindowTextW(hwnd_, Widen(text).c_str());
 }

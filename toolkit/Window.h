@@ -57,6 +57,10 @@ class Window {
                       HWND parent, std::string_view text, int id);
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Has the parent erase its background into this window's device context,
+  // so the window's undrawn parts look as if it had no window of its own.
+  void EraseWithParentBackground(HDC dc) const;
+
   // What the window would do without the toolkit: the class's own procedure.
   LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
 

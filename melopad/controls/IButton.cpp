@@ -326,14 +326,7 @@ void TIButton::Render(HDC dc, int width, int height) {
 void TIButton::PaintParentBackground(HDC dc, int width, int height) const {
   const RECT all{0, 0, width, height};
   ::FillRect(dc, &all, ::GetSysColorBrush(COLOR_BTNFACE));
-  HWND parent = ::GetParent(Handle());
-  if (parent == nullptr) return;
-  POINT origin{0, 0};
-  ::MapWindowPoints(Handle(), parent, &origin, 1);
-  POINT previous{};
-  ::OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-  ::SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+  EraseWithParentBackground(dc);
 }
 
 // The caption is centred. Enabled, it is 70 % of the height tall (75 % with
