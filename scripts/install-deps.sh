@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 fonts-wine
+  wine wine64 fonts-wine libasound2
   xvfb xauth x11-utils imagemagick
   locales fonts-ipafont-gothic fonts-ipafont-mincho
 )

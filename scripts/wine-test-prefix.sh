@@ -23,6 +23,12 @@ case "$1" in
     wineserver -p >/dev/null 2>&1 </dev/null
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null /f \
       >/dev/null 2>&1 </dev/null
+    # A sound device that writes what is played to a file instead of a sound
+    # card, so the sound service really finds and plays the tone samples.
+    printf 'pcm.!default { type file; slave.pcm "null"; file "%s"; format "wav" }\n' \
+      "${test_prefix}-sound.wav" >"$HOME/.asoundrc"
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d alsa /f \
+      >/dev/null 2>&1 </dev/null
     wine cmd /c exit >/dev/null 2>&1 </dev/null
     ;;
   stop)
