@@ -34,8 +34,9 @@ void Melody::DeleteLine(int index) {
   const bool selectionDeleted = selected_ == index;
   const int oldSelection = selected_;
   if (selectionDeleted) {
-    // The line before the deleted one takes over; the first when the top one went.
-    selected_ = lines_.empty() ? kNoSelection : std::max(index - 1, 0);
+    // The line that moved up into the deleted one's place takes over; the
+    // new last line when the last one went.
+    selected_ = std::min(index, Count() - 1);
   } else if (selected_ > index) {
     --selected_;
   }

@@ -49,15 +49,15 @@ TEST(InsertScoreLine, GoesAfterSelectionOrTopOrEnd) {
   }
 }
 
-TEST(DeleteLine, KeepsSelectionOnANeighbouringOrSameLine) {
+TEST(DeleteLine, SelectsTheLineThatMovedUpOrTheNewLastLine) {
   struct Case {
     int lineCount;
     int selected;
     int deleted;
     int expectedSelection;
   };
-  for (const Case& c : {Case{3, 1, 1, 0}, Case{3, 0, 0, 0}, Case{1, 0, 0, -1}, Case{3, 2, 0, 1},
-                        Case{3, 0, 2, 0}, Case{3, -1, 1, -1}}) {
+  for (const Case& c : {Case{3, 1, 1, 1}, Case{3, 0, 0, 0}, Case{3, 2, 2, 1}, Case{1, 0, 0, -1},
+                        Case{3, 2, 0, 1}, Case{3, 0, 2, 0}, Case{3, -1, 1, -1}}) {
     Melody melody = MelodyWith(c.lineCount, c.selected);
     melody.DeleteLine(c.deleted);
     SCOPED_TRACE(testing::Message() << "selected " << c.selected << ", deleted " << c.deleted);
