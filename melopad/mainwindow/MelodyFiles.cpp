@@ -30,8 +30,8 @@ class HiddenWhileLoading {
 }  // namespace
 
 void TMelopadForm::AskSongNameIfMissing() {
-  if (melody_.SongName().empty() && dialogs_.songName.ShowModal() != toolkit::kModalNone) {
-    melody_.SetSongName(dialogs_.songName.NameEdit.Text());
+  if (melody_.SongName().empty() && services_.songName.ShowModal() != toolkit::kModalNone) {
+    melody_.SetSongName(services_.songName.NameEdit.Text());
   }
   if (melody_.SongName().empty()) melody_.SetSongName(kUntitled);
 }

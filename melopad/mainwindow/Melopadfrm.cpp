@@ -50,7 +50,7 @@ constexpr DWORD kSplashMilliseconds = 500;
 
 }  // namespace
 
-TMelopadForm::TMelopadForm(MelopadDialogs dialogs, std::string_view firstArgument)
+TMelopadForm::TMelopadForm(MelopadServices services, std::string_view firstArgument)
     : Form(Design()),
       MainMenu(MainMenuTable(*this)),
       PopupMenu({
@@ -60,7 +60,7 @@ TMelopadForm::TMelopadForm(MelopadDialogs dialogs, std::string_view firstArgumen
       }),
       OpenDialog(OpenDialogSettings()),
       SaveDialog(SaveDialogSettings()),
-      dialogs_(dialogs) {
+      services_(services) {
   SetMainMenuImages(*this);
   SetMainMenu(MainMenu);
   PlaceRegions();
@@ -135,7 +135,7 @@ void TMelopadForm::MnuHelpHomepageClick() {
 }
 
 void TMelopadForm::MnuHelpVersionClick() {
-  dialogs_.versionInfo.ShowModal();
+  services_.versionInfo.ShowModal();
 }
 
 void TMelopadForm::ScoreListBoxClick() {

@@ -12,20 +12,22 @@
 #include "toolkit/Menu.h"
 #include "toolkit/Prompter.h"
 
+class NoteSoundBank;
 class TSongNameDialog;
 class TVersionInfoForm;
 
-// The windows that live as long as the application and that the main
-// window's commands show.
-struct MelopadDialogs {
+// What the main window works with besides its own parts: the windows that
+// live as long as the application, and the note sound bank.
+struct MelopadServices {
   TSongNameDialog& songName;
   TVersionInfoForm& versionInfo;
+  NoteSoundBank& sounds;
 };
 
 class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
  public:
   // The melody file named first on the command line, if any, is loaded.
-  explicit TMelopadForm(MelopadDialogs dialogs, std::string_view firstArgument = {});
+  explicit TMelopadForm(MelopadServices services, std::string_view firstArgument = {});
   ~TMelopadForm() override;
 
   melopad::Melody& Melody() { return melody_; }
@@ -86,7 +88,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void LinesCleared() override;
   void SelectionChanged(int index) override;
 
-  MelopadDialogs dialogs_;
+  MelopadServices services_;
   melopad::Melody melody_;
   bool autoPlayInstalled_ = false;
 };

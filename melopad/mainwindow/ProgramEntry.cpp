@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "melopad/mainwindow/Melopadfrm.h"
+#include "melopad/playback/NoteSoundBank.h"
 #include "melopad/windows/Myfunc.h"
 #include "melopad/windows/Songnamediag.h"
 #include "melopad/windows/Versioninfofrm.h"
@@ -26,8 +27,9 @@ void RunMelopad(toolkit::Application& application, const std::vector<std::string
     ShellOpen(SongsFolderPath(), "");
     return;
   }
+  SystemNoteSoundBank sounds;
   TSongNameDialog songNameDialog;
   TVersionInfoForm versionInfoForm;
-  TMelopadForm mainForm({songNameDialog, versionInfoForm}, firstArgument);
+  TMelopadForm mainForm({songNameDialog, versionInfoForm, sounds}, firstArgument);
   application.Run(mainForm);
 }

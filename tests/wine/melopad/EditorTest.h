@@ -1,8 +1,10 @@
 // The base of the editor's window tests: the application-lifetime dialogs
-// the main window is built with.
+// the main window is built with, and a sound bank that records every note
+// instead of sounding it.
 #pragma once
 
 #include "melopad/mainwindow/Melopadfrm.h"
+#include "tests/wine/support/RecordingSoundBank.h"
 #include "melopad/windows/Songnamediag.h"
 #include "melopad/windows/Versioninfofrm.h"
 #include "tests/wine/support/WindowTest.h"
@@ -11,8 +13,9 @@ namespace testing_support {
 
 class EditorTest : public WindowTest {
  protected:
-  MelopadDialogs Dialogs() { return {songNameDialog, versionInfoForm}; }
+  MelopadServices Services() { return {songNameDialog, versionInfoForm, sounds}; }
 
+  testing_support::RecordingSoundBank sounds;
   TSongNameDialog songNameDialog;
   TVersionInfoForm versionInfoForm;
 };

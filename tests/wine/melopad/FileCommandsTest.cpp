@@ -19,7 +19,7 @@ class FileCommandsTest : public testing_support::EditorTest {
  protected:
   // A form holding a named melody of one note, with unsaved changes.
   std::unique_ptr<TMelopadForm> ModifiedForm() {
-    auto form = std::make_unique<TMelopadForm>(Dialogs());
+    auto form = std::make_unique<TMelopadForm>(Services());
     form->Melody().SetSongName("旧曲");
     form->Melody().InsertScoreLine(form->Melody().MakeNoteLine(51));
     return form;
@@ -50,7 +50,7 @@ class FileCommandsTest : public testing_support::EditorTest {
 };
 
 TEST_F(FileCommandsTest, NewWithoutChangesClearsWithoutAskingAndKeepsTheCaption) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   const std::string path = folder.File("song.als");
   testing_support::WriteBytes(path, kTwoNotes);
   form.LoadAlsFile(path);
@@ -110,7 +110,7 @@ TEST_F(FileCommandsTest, NewStopsWhenTheSaveIsCancelledOrFails) {
 }
 
 TEST_F(FileCommandsTest, OpenWithoutChangesGoesStraightToTheOpenDialog) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   const std::string path = folder.File("open.als");
   testing_support::WriteBytes(path, kTwoNotes);
   prompter.WillChoose(path);
@@ -182,7 +182,7 @@ TEST_F(FileCommandsTest, OpenStopsBeforeTheOpenDialogWhenTheSaveFails) {
 }
 
 TEST_F(FileCommandsTest, SaveAsksForANameThenShowsTheSaveDialog) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   form.Melody().InsertScoreLine(form.Melody().MakeRestLine());
   const std::string path = folder.File("named.als");
   songNameDialog.NameEdit.SetText("ABC");
@@ -254,7 +254,7 @@ TEST_F(FileCommandsTest, ClosingFollowsTheAnswer) {
 }
 
 TEST_F(FileCommandsTest, ClosingTheMainWindowWithoutChangesEndsTheProgramWithoutAsking) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
   application.Run(form);
   EXPECT_FALSE(form.HasHandle());

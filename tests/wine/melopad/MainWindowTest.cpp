@@ -24,7 +24,7 @@ std::string MenuCaption(HMENU menu, int position) {
 }
 
 TEST_F(MainWindowTest, StartsEmptyWithTheDesignedWindow) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   EXPECT_EQ(form.Text(), "Melopad");
   EXPECT_EQ(form.ClientRect().width, 447);
   EXPECT_EQ(form.ClientRect().height, 376);
@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, StartsEmptyWithTheDesignedWindow) {
 }
 
 TEST_F(MainWindowTest, MainMenuHasItsThreeMenusAndTheirEntries) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   HMENU bar = ::GetMenu(form.Handle());
   ASSERT_EQ(::GetMenuItemCount(bar), 3);
   EXPECT_EQ(MenuCaption(bar, 0), "ファイル(&F)");
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, AMelodyFileOnTheCommandLineIsLoadedWhateverTheExtensionsC
   const std::vector<std::uint8_t> oneNote{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xFF};
   for (const char* name : {"upper.ALS", "lower.als", "mixed.Als"}) {
     testing_support::WriteBytes(folder.File(name), oneNote);
-    TMelopadForm form(Dialogs(), folder.File(name));
+    TMelopadForm form(Services(), folder.File(name));
     EXPECT_EQ(form.Melody().Count(), 1) << name;
     EXPECT_EQ(form.Text(), "A") << name;
     EXPECT_FALSE(form.Melody().Modified()) << name;
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, OtherArgumentsStartWithAnEmptyMelody) {
   ::CreateDirectoryW(toolkit::Widen(folder.File("folder.als")).c_str(), nullptr);
   for (const std::string& argument : {folder.File("missing.als"), folder.File("song.txt"),
                                       folder.File("folder.als"), std::string("/unknown")}) {
-    TMelopadForm form(Dialogs(), argument);
+    TMelopadForm form(Services(), argument);
     EXPECT_EQ(form.Melody().Count(), 0) << argument;
     EXPECT_EQ(form.Text(), "Melopad") << argument;
   }

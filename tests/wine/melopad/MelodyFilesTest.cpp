@@ -41,7 +41,7 @@ class MelodyFilesTest : public testing_support::EditorTest {
 };
 
 TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   TypeMelody(form.Melody());
   form.Melody().SetSongName("テスト曲");
   const std::string first = folder.File("first.als");
@@ -49,7 +49,7 @@ TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
   EXPECT_FALSE(form.Melody().Modified());
   EXPECT_EQ(form.SaveDialog.fileName, first);
 
-  TMelopadForm reloaded(Dialogs());
+  TMelopadForm reloaded(Services());
   reloaded.LoadAlsFile(first);
   EXPECT_EQ(reloaded.Text(), "テスト曲");
   EXPECT_EQ(reloaded.Melody().Tempo(), 120);
@@ -64,7 +64,7 @@ TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
 }
 
 TEST_F(MelodyFilesTest, AMelodyWithoutANameIsNamedThroughTheDialog) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   TypeMelody(form.Melody());
   songNameDialog.NameEdit.SetText("夜想曲");
   ::PostMessageW(songNameDialog.OKButton.Handle(), BM_CLICK, 0, 0);
@@ -78,7 +78,7 @@ TEST_F(MelodyFilesTest, AMelodyWithoutANameIsNamedThroughTheDialog) {
 }
 
 TEST_F(MelodyFilesTest, ANameLeftEmptyIsSavedAsUntitled) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   songNameDialog.NameEdit.SetText("");
   ::PostMessageW(songNameDialog.Handle(), WM_CLOSE, 0, 0);
   const std::string path = folder.File("untitled.als");
@@ -87,7 +87,7 @@ TEST_F(MelodyFilesTest, ANameLeftEmptyIsSavedAsUntitled) {
 }
 
 TEST_F(MelodyFilesTest, AFailedSaveKeepsTheOldFileAndTheMelodyModified) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   TypeMelody(form.Melody());
   form.Melody().SetSongName("曲");
   const std::string path = folder.File("readonly.als");
@@ -102,7 +102,7 @@ TEST_F(MelodyFilesTest, AFailedSaveKeepsTheOldFileAndTheMelodyModified) {
 }
 
 TEST_F(MelodyFilesTest, AFileThatCannotBeOpenedLeavesTheMelodyAsItWas) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   const std::string current = folder.File("current.als");
   WriteBytes(current, {0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xC4, 0x00, 0xFF});
   form.LoadAlsFile(current);
@@ -121,7 +121,7 @@ TEST_F(MelodyFilesTest, AFileThatCannotBeOpenedLeavesTheMelodyAsItWas) {
 }
 
 TEST_F(MelodyFilesTest, ALengthByteNotUnderstoodIsReportedOnceAfterTheLoad) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   const std::string path = folder.File("odd.als");
   WriteBytes(path, {0xE1, 0xF0, 0x42, 0xFD, 0xF1, 0x7E, 0xC6, 0x27, 0x10, 0x28, 0x11, 0x29, 0xFF});
   form.LoadAlsFile(path);
@@ -134,7 +134,7 @@ TEST_F(MelodyFilesTest, ALengthByteNotUnderstoodIsReportedOnceAfterTheLoad) {
 }
 
 TEST_F(MelodyFilesTest, ATruncatedFileKeepsTheLinesReadAndShowsTheListAgain) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   form.Show();
   const std::string path = folder.File("short.als");
   WriteBytes(path, {0xE1, 0xF0, 0x43, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xA1, 0xC4});

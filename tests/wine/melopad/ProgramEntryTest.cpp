@@ -31,19 +31,19 @@ TEST_F(ProgramEntryTest, SongsSwitchInAnyCaseOpensTheSongsFolderAndShowsNoWindow
 }
 
 TEST_F(ProgramEntryTest, StartUpShowsTheSplashForHalfASecond) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   EXPECT_EQ(sleeper.pauses, std::vector<DWORD>{500});
 }
 
 TEST_F(ProgramEntryTest, HelpOpensTheHtmlPageNamedLikeTheProgram) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   ::SetCurrentDirectoryW(L"C:\\");
   form.MnuHelpHelpClick();
   EXPECT_EQ(shell.opened, std::vector<std::string>{ProgramFolder() + "melopad_wine_tests.html"});
 }
 
 TEST_F(ProgramEntryTest, HomepageIsOpenedOnlyAfterAYes) {
-  TMelopadForm form(Dialogs());
+  TMelopadForm form(Services());
   prompter.WillAnswer(toolkit::MessageAnswer::No);
   form.MnuHelpHomepageClick();
   EXPECT_TRUE(shell.opened.empty());
