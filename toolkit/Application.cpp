@@ -90,6 +90,14 @@ void Application::HandleException(const std::exception& error) noexcept {
   }
 }
 
+bool Application::IsActive() {
+  HWND foreground = ::GetForegroundWindow();
+  if (foreground == nullptr) return false;
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(foreground, &process);
+  return process == ::GetCurrentProcessId();
+}
+
 void Application::ThrowLastError(const char* what) {
   const DWORD code = ::GetLastError();
   wchar_t* buffer = nullptr;

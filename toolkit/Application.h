@@ -60,6 +60,9 @@ class Application {
   // the title. The command that failed has ended; the program goes on.
   void HandleException(const std::exception& error) noexcept;
 
+  // Whether the user works in this program: its window is in the foreground.
+  static bool IsActive();
+
   // Throws std::runtime_error with the system's text for GetLastError().
   [[noreturn]] static void ThrowLastError(const char* what);
 

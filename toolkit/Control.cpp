@@ -10,6 +10,14 @@ namespace toolkit {
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr wchar_t kPanelClass[] = L"toolkit.Panel";
+
+// A one-pixel bevel around the area, which then shrinks to inside it.
+void DrawBevel(HDC dc, RECT& area, Bevel bevel) {
+  if (bevel == Bevel::None) return;
+  ::DrawEdge(dc, &area, bevel == Bevel::Lowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
+             BF_RECT | BF_ADJUST);
+}
+
 }  // namespace
 
 // Child identifiers only need to differ between siblings: one above the
@@ -33,22 +41,83 @@ void Panel::Create(HWND parent, const Rect& bounds, std::string_view text) {
   ::SetWindowLongPtrW(Handle(), GWLP_ID, NextId(parent));
 }
 
-LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    Paint();
-    return 0;
-  }
-  return Control::HandleMessage(message, wParam, lParam);
+void Panel::SetBevelOuter(Bevel bevel) {
+  bevelOuter_ = bevel;
+  Refresh();
 }
 
-void Panel::Paint() {
-  PaintDc dc(Handle());
-  if (bevelInner_ == Bevel::None) return;
-  RECT edge{};
-  ::GetClientRect(Handle(), &edge);
-  ::InflateRect(&edge, -borderWidth_, -borderWidth_);
-  ::DrawEdge(dc.Get(), &edge, bevelInner_ == Bevel::Lowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
-             BF_RECT);
+void Panel::SetBevelInner(Bevel bevel) {
+  bevelInner_ = bevel;
+  Refresh();
+}
+
+void Panel::SetBorderWidth(int width) {
+  borderWidth_ = width;
+  Refresh();
+}
+
+// The look may be set before the window exists; it is drawn when made.
+void Panel::Refresh() {
+  if (HasHandle()) Invalidate();
+}
+
+Rect Panel::ContentRect() const {
+  const int inset =
+      (bevelOuter_ != Bevel::None ? 1 : 0) + borderWidth_ + (bevelInner_ != Bevel::None ? 1 : 0);
+  const Rect client = ClientRect();
+  return {inset, inset, std::max(0, client.width - 2 * inset),
+          std::max(0, client.height - 2 * inset)};
+}
+
+LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      const PaintDc dc(Handle());
+      Paint(dc.Get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_SETTEXT: {
+      // The caption shows the text, so a new text is a new picture.
+      const LRESULT result = CallDefault(message, wParam, lParam);
+      Invalidate();
+      return result;
+    }
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam) != 0) Refresh();
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    default:
+      return Control::HandleMessage(message, wParam, lParam);
+  }
+}
+
+// The background is the class brush's, erased before this is called.
+void Panel::Paint(HDC dc) {
+  RECT area{};
+  ::GetClientRect(Handle(), &area);
+  DrawBevel(dc, area, bevelOuter_);
+  ::InflateRect(&area, -borderWidth_, -borderWidth_);
+  DrawBevel(dc, area, bevelInner_);
+  DrawCaption(dc, area);
+}
+
+// One line, centred both ways, with "&" shown as it is: a panel's caption
+// is data, not a label with a mnemonic.
+void Panel::DrawCaption(HDC dc, const RECT& area) {
+  const std::wstring caption = Widen(Text());
+  if (caption.empty()) return;
+  HGDIOBJ font = font_ != nullptr ? font_ : ::GetStockObject(DEFAULT_GUI_FONT);
+  const SelectedObject selected(dc, font);
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  RECT box = area;
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void Label::Create(HWND parent, const Rect& bounds, std::string_view text) {

@@ -24,20 +24,32 @@ class Control : public Window {
 
 enum class Bevel { None, Lowered, Raised };
 
-// A plain container with an optional bevel inside its edge.
+// A container drawn like a classic panel: from its edge inwards an optional
+// outer bevel, a border of the face colour, an optional inner bevel, and the
+// window text as a caption centred in what is left.
 class Panel : public Control {
  public:
   void Create(HWND parent, const Rect& bounds, std::string_view text) override;
-  void SetBevelInner(Bevel bevel) { bevelInner_ = bevel; }
-  void SetBorderWidth(int width) { borderWidth_ = width; }
+  void SetBevelOuter(Bevel bevel);
+  void SetBevelInner(Bevel bevel);
+  void SetBorderWidth(int width);
+  // The client area inside the bevels and the border: where the caption is
+  // centred and where controls aligned to the panel's sides go.
+  Rect ContentRect() const;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint();
+  void Paint(HDC dc);
+  void DrawCaption(HDC dc, const RECT& area);
+  void Refresh();
+
+  Bevel bevelOuter_ = Bevel::None;
   Bevel bevelInner_ = Bevel::None;
   int borderWidth_ = 0;
+  // The font the form hands over; the form owns it.
+  HFONT font_ = nullptr;
 };
 
 class Label : public Control {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "toolkit/Application.h"
+#include "toolkit/Font.h"
 #include "toolkit/Text.h"
 
 namespace toolkit {
@@ -39,16 +40,6 @@ DWORD ExStyleOf(const FormDesign& design) {
   return exStyle;
 }
 
-UniqueFont MakeFont(const FormDesign& design) {
-  LOGFONTW font{};
-  font.lfHeight = design.fontHeight;
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  font.lfQuality = DEFAULT_QUALITY;
-  const std::wstring face = Widen(design.fontName);
-  face.copy(font.lfFaceName, LF_FACESIZE - 1);
-  return UniqueFont(::CreateFontIndirectW(&font));
-}
-
 // The windows a modal form disables while it is shown, enabled again after.
 std::vector<HWND> DisableThreadWindows(HWND except) {
   std::vector<HWND> disabled;
@@ -72,7 +63,8 @@ std::vector<HWND> DisableThreadWindows(HWND except) {
 
 }  // namespace
 
-Form::Form(const FormDesign& design, HWND owner) : font_(MakeFont(design)) {
+Form::Form(const FormDesign& design, HWND owner)
+    : font_(CreateUiFont(design.fontName, design.fontHeight)) {
   if (design.color) background_.Reset(::CreateSolidBrush(*design.color));
   CreateOwnClass(kFormClass, ExStyleOf(design), StyleOf(design), {design.left, design.top, 0, 0},
                  owner, design.caption);

@@ -130,8 +130,10 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return CallDefault(message, wParam, lParam);
 }
 
-// Controls tell their parent about clicks, selection changes and drawing;
-// the toolkit hands those back to the control's own wrapper.
+// Controls tell their parent about clicks, selection changes, drawing,
+// common-control notifications and scrolling; the toolkit hands those back
+// to the control's own wrapper. Messages from windows without a wrapper go
+// on to the default handling.
 LRESULT Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
   switch (message) {
     case WM_COMMAND:
@@ -151,6 +153,22 @@ LRESULT Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, bool&
       if (Window* child = FromHandle(control)) handled = child->OnMeasureItem(*item);
       return handled ? TRUE : FALSE;
     }
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header == nullptr) return 0;
+      LRESULT result = 0;
+      if (Window* child = FromHandle(header->hwndFrom)) handled = child->OnNotify(*header, result);
+      return result;
+    }
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      // Without a control in lParam the message is about the window's own
+      // scroll bar and stays with the window.
+      if (Window* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
+        child->OnScroll(LOWORD(wParam), HIWORD(wParam));
+        handled = true;
+      }
+      return 0;
     default:
       return 0;
   }
@@ -167,6 +185,12 @@ bool Window::ShowPopupMenu(LPARAM position) {
   }
   popupMenu_->Popup(hwnd_, at.x, at.y);
   return true;
+}
+
+void Window::FocusWhenHovered(int x, int y) {
+  const Rect client = ClientRect();
+  const bool inside = x > 0 && x < client.width && y > 0 && y < client.height;
+  if (inside && ::GetFocus() != hwnd_ && Application::IsActive()) ::SetFocus(hwnd_);
 }
 
 void Window::EraseWithParentBackground(HDC dc) const {
@@ -216,6 +240,10 @@ Rect Window::ClientRect() const {
   RECT client{};
   ::GetClientRect(hwnd_, &client);
   return {0, 0, client.right, client.bottom};
+}
+
+void Window::SetFont(HFONT font) {
+  ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void Window::Invalidate() {

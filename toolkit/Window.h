@@ -42,6 +42,8 @@ class Window {
   void SetBounds(const Rect& bounds);
   Rect ClientRect() const;
   void Invalidate();
+  // The font the window draws its text with; the caller keeps it alive.
+  void SetFont(HFONT font);
   // The menu shown when the user asks for this window's context menu.
   void SetPopupMenu(const PopupMenu* menu) { popupMenu_ = menu; }
 
@@ -57,6 +59,11 @@ class Window {
                       HWND parent, std::string_view text, int id);
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Takes the input focus when the pointer position (client coordinates)
+  // lies inside the window and the user works in this program, so a control
+  // reacts to hovering and receives the mouse wheel without a click.
+  void FocusWhenHovered(int x, int y);
+
   // Has the parent erase its background into this window's device context,
   // so the window's undrawn parts look as if it had no window of its own.
   void EraseWithParentBackground(HDC dc) const;
@@ -68,6 +75,12 @@ class Window {
   virtual void OnCommand(int /*notification*/) {}
   virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
   virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
+  // A WM_NOTIFY from this control: returns whether it was handled, and sets
+  // the answer the control gets (a nonzero answer refuses some changes).
+  virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  // A WM_VSCROLL or WM_HSCROLL from this control: the request (SB_...) and
+  // the 16-bit position the message carries.
+  virtual void OnScroll(int /*code*/, int /*position*/) {}
 
   // Called once the handle is gone, as the last message arrives.
   virtual void OnHandleDestroyed() {}

@@ -1,0 +1,13 @@
+// Fonts of the programs' windows: a face name and a character height.
+#pragma once
+
+#include <string_view>
+
+#include "toolkit/UniqueHandle.h"
+
+namespace toolkit {
+
+// A Shift-JIS font; a negative height is the character height in pixels.
+UniqueFont CreateUiFont(std::string_view face, int height);
+
+}  // namespace toolkit
