@@ -81,16 +81,6 @@ void DrawInside(HDC dc, int width, int height, int border, COLORREF color) {
   fill.Box(dc, height / 2, border, width - height / 2, height - border);
 }
 
-// Hovering takes the focus only while the user works in this program, so a
-// pointer passing over a window in the background does not activate it.
-bool ApplicationIsActive() {
-  HWND foreground = ::GetForegroundWindow();
-  if (foreground == nullptr) return false;
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(foreground, &process);
-  return process == ::GetCurrentProcessId();
-}
-
 }  // namespace
 
 TIButton::TIButton()
@@ -249,9 +239,7 @@ void TIButton::MouseUp(int x, int y) {
 // The pointer resting inside the edge takes the focus, so the button lights
 // up (thicker bevel, larger caption) like a link under the pointer.
 void TIButton::MouseMove(int x, int y) {
-  const toolkit::Rect client = ClientRect();
-  const bool inside = x > 0 && x < client.width && y > 0 && y < client.height;
-  if (inside && ::GetFocus() != Handle() && ApplicationIsActive()) ::SetFocus(Handle());
+  FocusWhenHovered(x, y);
 }
 
 // Space and Enter click the focused button, as they do a standard push
