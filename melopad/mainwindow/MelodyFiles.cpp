@@ -50,8 +50,15 @@ void TMelopadForm::LoadAlsFile(const std::string& path) {
   melopad::AlsLoadOutcome outcome;
   {
     HiddenWhileLoading hidden(ScoreListBox);
-    outcome = melopad::DecodeAlsFile(bytes, melody_);
+    try {
+      outcome = melopad::DecodeAlsFile(bytes, melody_);
+    } catch (...) {
+      // A load that ends early has still set the tempo it read.
+      ShowMelodySettings();
+      throw;
+    }
   }
+  ShowMelodySettings();
   SetText(melody_.SongName());
   SaveDialog.fileName = path;
   if (outcome.LoadIncomplete) {

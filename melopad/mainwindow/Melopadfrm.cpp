@@ -102,6 +102,7 @@ void TMelopadForm::PlaceRegions() {
   });
   ScoreListBox.OnSelectionChange = [this] { ScoreListBoxClick(); };
   ScoreListBox.SetPopupMenu(&PopupMenu);
+  PlaceToolBar();
 }
 
 // A file that fails to load is reported, and the editor starts all the same

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "melopad/controls/WheelUpDown.h"
 #include "melopad/model/Melody.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
@@ -54,6 +55,12 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   toolkit::Panel KeyboardPanel;
   toolkit::ListBox ScoreListBox;
 
+  // The tool bar's value controls; the tempo and beats per bar are their positions.
+  toolkit::Label Label1;
+  TWheelUpDown TempoUpDown;
+  toolkit::Label HyoshiLabel;
+  TWheelUpDown HyoushiUpDown;
+
   toolkit::MenuItem MnuFile, MnuNew, MnuLoadAls, MnuSaveAls, MnuFilePartition, MnuFileExit;
   toolkit::MenuItem MnuOption, MnuOptionSongName, MnuOptionAnalize;
   toolkit::MenuItem MnuHelp, MnuHelpHelp, MnuKeyMap, MnuHelpHomepage, MnuHelpPartition,
@@ -73,6 +80,9 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
  private:
   void Construct(std::string_view firstArgument);
   void PlaceRegions();
+  void PlaceToolBar();
+  // The up-down controls show the melody's tempo and beats per bar.
+  void ShowMelodySettings();
   void LoadCommandLineMelody(std::string_view argument);
   void InstallAutoPlay();
   void AutoPlayOnIdle(bool& done);
@@ -89,6 +99,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void SelectionChanged(int index) override;
 
   MelopadServices services_;
+  toolkit::UniqueFont toolBarLabelFont_;
   melopad::Melody melody_;
   bool autoPlayInstalled_ = false;
 };

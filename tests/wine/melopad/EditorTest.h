@@ -4,9 +4,9 @@
 #pragma once
 
 #include "melopad/mainwindow/Melopadfrm.h"
-#include "tests/wine/support/RecordingSoundBank.h"
 #include "melopad/windows/Songnamediag.h"
 #include "melopad/windows/Versioninfofrm.h"
+#include "tests/wine/support/RecordingSoundBank.h"
 #include "tests/wine/support/WindowTest.h"
 
 namespace testing_support {

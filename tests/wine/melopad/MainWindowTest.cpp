@@ -87,3 +87,51 @@ TEST_F(MainWindowTest, OtherArgumentsStartWithAnEmptyMelody) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ToolBarHoldsTheTempoAndBeatsControlsAtTheirDesignedValues) {
+  TMelopadForm form(Services());
+  EXPECT_EQ(form.Label1.Text(), "テンポ");
+  EXPECT_EQ(form.HyoshiLabel.Text(), "拍子");
+  const struct {
+    const TWheelUpDown& control;
+    int position, min, max, left, width;
+    const char* caption;
+  } controls[] = {
+      {form.TempoUpDown, 120, 75, 200, 291, 62, "120"},
+      {form.HyoushiUpDown, 4, 1, 8, 387, 53, "4"},
+  };
+  for (const auto& c : controls) {
+    EXPECT_EQ(c.control.Position(), c.position);
+    EXPECT_EQ(c.control.Min(), c.min);
+    EXPECT_EQ(c.control.Max(), c.max);
+    EXPECT_EQ(c.control.Text(), c.caption);
+    EXPECT_EQ(::GetParent(c.control.Handle()), form.ToolBarPanel.Handle());
+    const RECT place = PlaceInParent(c.control);
+    EXPECT_EQ(place.left, c.left);
+    EXPECT_EQ(place.right - place.left, c.width);
+  }
+}
+
+TEST_F(MainWindowTest, TheTempoControlFollowsALoadedFileAndTheSavedFileFollowsTheControl) {
+  testing_support::ScratchFolder folder;
+  const std::string path = folder.File("tempo.als");
+  testing_support::WriteBytes(path, {0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7F, 0xC4, 0x27, 0xFF});
+  TMelopadForm form(Services());
+  form.LoadAlsFile(path);
+  EXPECT_EQ(form.TempoUpDown.Position(), 122);
+  EXPECT_EQ(form.TempoUpDown.Text(), "122");
+
+  // Three notches of the wheel up; tempo changes do not count as changes.
+  HWND wheel = ::FindWindowExW(form.TempoUpDown.Handle(), nullptr, L"melopad.WheelButton", nullptr);
+  ASSERT_NE(wheel, nullptr);
+  ::SendMessageW(wheel, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), 0);
+  EXPECT_EQ(form.TempoUpDown.Text(), "125");
+  EXPECT_EQ(form.Melody().Tempo(), 125);
+  EXPECT_FALSE(form.Melody().Modified());
+  form.WriteAlsFile(path);
+  EXPECT_EQ(testing_support::ReadBytes(path)[5], 125 / 2 + 66);
+}
+
+}  // namespace

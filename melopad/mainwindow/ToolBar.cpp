@@ -1,0 +1,35 @@
+// The tool bar's tempo and beats-per-bar controls, and how they stay in
+// step with the melody.
+#include "melopad/mainwindow/Melopadfrm.h"
+#include "toolkit/Font.h"
+
+namespace {
+constexpr int kLabelFontHeight = 10;
+}
+
+void TMelopadForm::PlaceToolBar() {
+  // The designed values, set in the order a form description sets them.
+  TempoUpDown.SetPosition(melopad::kDefaultTempo);
+  TempoUpDown.SetMax(melopad::kMaxTempo);
+  TempoUpDown.SetMin(melopad::kMinTempo);
+  HyoushiUpDown.SetPosition(melopad::kDefaultHyoushi);
+  HyoushiUpDown.SetMax(melopad::kMaxHyoushi);
+  HyoushiUpDown.SetMin(melopad::kMinHyoushi);
+  PlaceControls({
+      {Label1, {259, 10, 30, 12}, "テンポ", &ToolBarPanel},
+      {TempoUpDown, {291, 4, 62, 21}, {}, &ToolBarPanel},
+      {HyoshiLabel, {364, 10, 22, 12}, "拍子", &ToolBarPanel},
+      {HyoushiUpDown, {387, 4, 53, 21}, {}, &ToolBarPanel},
+  });
+  toolBarLabelFont_ = toolkit::CreateUiFont("ＭＳ Ｐゴシック", -kLabelFontHeight);
+  Label1.SetFont(toolBarLabelFont_.Get());
+  HyoshiLabel.SetFont(toolBarLabelFont_.Get());
+  // Changing either value is not a change of the melody's notes: Modified stays.
+  TempoUpDown.OnChange = [this] { melody_.SetTempo(TempoUpDown.Position()); };
+  HyoushiUpDown.OnChange = [this] { melody_.SetHyoushi(HyoushiUpDown.Position()); };
+}
+
+void TMelopadForm::ShowMelodySettings() {
+  TempoUpDown.SetPosition(melody_.Tempo());
+  HyoushiUpDown.SetPosition(melody_.Hyoushi());
+}
