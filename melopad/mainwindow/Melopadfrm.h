@@ -10,6 +10,7 @@
 #include "melopad/model/Melody.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
+#include "toolkit/ImageStrip.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Prompter.h"
 
@@ -69,6 +70,9 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
 
   toolkit::MenuItem pMnuPlay, N1, pMnuDelete;
   toolkit::PopupMenu PopupMenu;
+
+  // The 14 note pictures, one per length index, 16 x 16.
+  toolkit::ImageStrip NoteImageList{L"NOTEIMAGES", 16, 16};
 
   // The file dialogs' settings; SaveDialog's file name is the melody's file.
   toolkit::FileDialogSettings OpenDialog;
