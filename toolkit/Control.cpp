@@ -97,9 +97,23 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // The background is the class brush's, erased before this is called.
+void Panel::SetColor(COLORREF color) {
+  color_ = color;
+  Refresh();
+}
+
+void Panel::SetFontColor(COLORREF color) {
+  fontColor_ = color;
+  Refresh();
+}
+
 void Panel::Paint(HDC dc) {
   RECT area{};
   ::GetClientRect(Handle(), &area);
+  if (color_) {
+    const UniqueBrush fill(::CreateSolidBrush(*color_));
+    ::FillRect(dc, &area, fill.Get());
+  }
   DrawBevel(dc, area, bevelOuter_);
   ::InflateRect(&area, -borderWidth_, -borderWidth_);
   DrawBevel(dc, area, bevelInner_);
@@ -114,7 +128,7 @@ void Panel::DrawCaption(HDC dc, const RECT& area) {
   HGDIOBJ font = font_ != nullptr ? font_ : ::GetStockObject(DEFAULT_GUI_FONT);
   const SelectedObject selected(dc, font);
   ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  ::SetTextColor(dc, fontColor_.value_or(::GetSysColor(COLOR_BTNTEXT)));
   RECT box = area;
   ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,10 @@ class Panel : public Control {
   void SetBevelOuter(Bevel bevel);
   void SetBevelInner(Bevel bevel);
   void SetBorderWidth(int width);
+  // The fill inside the bevels and the caption's colour; the face colour and
+  // the button text colour unless set.
+  void SetColor(COLORREF color);
+  void SetFontColor(COLORREF color);
   // The client area inside the bevels and the border: where the caption is
   // centred and where controls aligned to the panel's sides go.
   Rect ContentRect() const;
@@ -48,6 +53,8 @@ class Panel : public Control {
   Bevel bevelOuter_ = Bevel::None;
   Bevel bevelInner_ = Bevel::None;
   int borderWidth_ = 0;
+  std::optional<COLORREF> color_;
+  std::optional<COLORREF> fontColor_;
   // The font the form hands over; the form owns it.
   HFONT font_ = nullptr;
 };

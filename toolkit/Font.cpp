@@ -14,4 +14,14 @@ UniqueFont CreateUiFont(std::string_view face, int height) {
   return UniqueFont(::CreateFontIndirectW(&font));
 }
 
+UniqueFont CreateFixedPitchFont(std::string_view face, int height, BYTE charSet) {
+  LOGFONTW font{};
+  font.lfHeight = height;
+  font.lfCharSet = charSet;
+  font.lfPitchAndFamily = FIXED_PITCH;
+  const std::wstring wideFace = Widen(face);
+  wideFace.copy(font.lfFaceName, LF_FACESIZE - 1);
+  return UniqueFont(::CreateFontIndirectW(&font));
+}
+
 }  // namespace toolkit

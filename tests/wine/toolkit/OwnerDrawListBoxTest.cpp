@@ -1,0 +1,150 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <imm.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/wine/support/Picture.h"
+#include "tests/wine/support/WindowTest.h"
+#include "toolkit/Font.h"
+#include "toolkit/Form.h"
+#include "toolkit/OwnerDrawListBox.h"
+#include "toolkit/UniqueHandle.h"
+
+namespace {
+
+using testing_support::Picture;
+
+constexpr int kItemHeight = 20;
+constexpr COLORREF kListColor = RGB(255, 128, 0);
+constexpr COLORREF kEvenRow = RGB(10, 20, 30);
+constexpr COLORREF kOddRow = RGB(40, 50, 60);
+constexpr COLORREF kSelectedRow = RGB(0, 255, 255);
+
+toolkit::FormDesign Design() {
+  toolkit::FormDesign design;
+  design.caption = "owner-drawn list";
+  design.clientWidth = 200;
+  design.clientHeight = 150;
+  return design;
+}
+
+// The list with a plain list box beside it for comparison. Its rows are
+// filled with one colour each: by parity, or the selected colour.
+class ListForm : public toolkit::Form {
+ public:
+  ListForm() : Form(Design()) {
+    PlaceControls({{List, {10, 10, 120, 100}}, {Plain, {140, 10, 50, 100}}});
+    List.SetItemHeight(kItemHeight);
+    List.SetColor(kListColor);
+    List.OnPaintItem = [](const DRAWITEMSTRUCT& item) {
+      if (static_cast<int>(item.itemID) < 0) return;
+      const COLORREF color = (item.itemState & ODS_SELECTED) != 0 ? kSelectedRow
+                             : item.itemID % 2 == 0               ? kEvenRow
+                                                                  : kOddRow;
+      const toolkit::UniqueBrush brush(::CreateSolidBrush(color));
+      ::FillRect(item.hDC, &item.rcItem, brush.Get());
+    };
+  }
+
+  toolkit::OwnerDrawListBox List;
+  toolkit::ListBox Plain;
+};
+
+class OwnerDrawListBoxTest : public testing_support::WindowTest {
+ protected:
+  bool Painted() const { return !::GetUpdateRect(form.List.Handle(), nullptr, FALSE); }
+
+  ListForm form;
+};
+
+TEST_F(OwnerDrawListBoxTest, RowsAreTheOwnersDrawingOnTheListsColour) {
+  for (const char* row : {"first", "second", "third"}) form.List.Add(row);
+  form.List.SetItemIndex(1);
+  form.Show();
+  ASSERT_TRUE(PumpUntil([this] { return Painted(); }));
+  const Picture look = Picture::OnScreen(form.List.Handle());
+  const struct {
+    const char* what;
+    int y;
+    COLORREF color;
+  } rows[] = {
+      {"row 0", 0, kEvenRow},
+      {"row 0, last line", kItemHeight - 1, kEvenRow},
+      {"row 1, selected", kItemHeight, kSelectedRow},
+      {"row 2", 2 * kItemHeight + 5, kEvenRow},
+      {"below the last row", 3 * kItemHeight, kListColor},
+      {"bottom of the list", look.Height() - 1, kListColor},
+  };
+  for (const auto& r : rows) EXPECT_EQ(look.At(look.Width() / 2, r.y), r.color) << r.what;
+}
+
+TEST_F(OwnerDrawListBoxTest, AnEmptyListShowsOnlyItsColour) {
+  form.Show();
+  ::SetFocus(form.List.Handle());
+  ASSERT_TRUE(PumpUntil([this] { return Painted(); }));
+  const Picture look = Picture::OnScreen(form.List.Handle());
+  for (const POINT at : {POINT{0, 0}, POINT{look.Width() / 2, look.Height() / 2},
+                         POINT{look.Width() - 1, look.Height() - 1}}) {
+    EXPECT_EQ(look.At(at.x, at.y), kListColor) << "at " << at.x << "," << at.y;
+  }
+}
+
+TEST_F(OwnerDrawListBoxTest, HasASingleLineBorderAndKeepsTextsAndHeight) {
+  const LONG_PTR style = ::GetWindowLongPtrW(form.List.Handle(), GWL_STYLE);
+  const LONG_PTR exStyle = ::GetWindowLongPtrW(form.List.Handle(), GWL_EXSTYLE);
+  EXPECT_NE(style & WS_BORDER, 0) << "no single-line border";
+  EXPECT_EQ(exStyle & WS_EX_CLIENTEDGE, 0) << "a sunken edge";
+  EXPECT_NE(style & LBS_OWNERDRAWFIXED, 0);
+
+  form.List.Add("　C-2     4分音符     39 196");
+  EXPECT_EQ(form.List.Item(0), "　C-2     4分音符     39 196") << "the row lost its text";
+  const toolkit::UniqueFont large = toolkit::CreateUiFont("ＭＳ ゴシック", 30);
+  form.List.SetFont(large.Get());
+  EXPECT_EQ(form.List.ItemHeight(), kItemHeight) << "a new font changed the row height";
+}
+
+// Taking a window's input context away returns the one it had. (Without an
+// input method installed ImmGetContext answers null for every window.)
+TEST_F(OwnerDrawListBoxTest, HasNoInputMethodContext) {
+  const auto takeContext = [](HWND window) { return ::ImmAssociateContext(window, nullptr); };
+  ASSERT_NE(takeContext(form.Plain.Handle()), nullptr)
+      << "a plain list has no input context here either: nothing to compare with";
+  EXPECT_EQ(takeContext(form.List.Handle()), nullptr);
+}
+
+TEST_F(OwnerDrawListBoxTest, TypedCharactersArriveAsShiftJisBytes) {
+  std::string typed;
+  form.List.OnKeyPress = [&typed](char key) { typed += key; };
+  const struct {
+    wchar_t character;
+    std::string bytes;
+  } cases[] = {
+      {L'q', "q"},
+      {L'1', "1"},
+      {L'あ', "\x82\xA0"},
+      {L'\u3000', "\x81\x40"},
+  };
+  for (const auto& c : cases) {
+    typed.clear();
+    ::SendMessageW(form.List.Handle(), WM_CHAR, c.character, 1);
+    EXPECT_EQ(typed, c.bytes) << "character U+" << std::hex << static_cast<int>(c.character);
+  }
+}
+
+TEST_F(OwnerDrawListBoxTest, KeysAreReportedAndStillMoveTheSelection) {
+  for (const char* row : {"first", "second"}) form.List.Add(row);
+  form.List.SetItemIndex(0);
+  std::vector<WPARAM> keys;
+  int selectionChanges = 0;
+  form.List.OnKeyDown = [&keys](WPARAM key) { keys.push_back(key); };
+  form.List.OnSelectionChange = [&selectionChanges] { ++selectionChanges; };
+  ::SendMessageW(form.List.Handle(), WM_KEYDOWN, VK_DOWN, 1);
+  EXPECT_EQ(keys, std::vector<WPARAM>{VK_DOWN});
+  EXPECT_EQ(form.List.ItemIndex(), 1);
+  EXPECT_EQ(selectionChanges, 1);
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#include "toolkit/OwnerDrawListBox.h"
+
+#include <imm.h>
+
+#include <string>
+
+#include "toolkit/Text.h"
+
+namespace toolkit {
+
+// A list box with its own colour and a single-line border instead of the
+// sunken client edge.
+void OwnerDrawListBox::Create(HWND parent, const Rect& bounds, std::string_view text) {
+  SetBorderless(true);
+  ListBox::Create(parent, bounds, text);
+  // Without an input context the input method never composes for this
+  // window: every key gives its plain character.
+  ::ImmAssociateContextEx(Handle(), nullptr, 0);
+}
+
+// LBS_HASSTRINGS: an owner-drawn list otherwise keeps only numbers per row.
+DWORD OwnerDrawListBox::ListStyle() const {
+  return ListBox::ListStyle() | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+}
+
+void OwnerDrawListBox::SetColor(COLORREF color) {
+  background_.Reset(::CreateSolidBrush(color));
+  if (HasHandle()) Invalidate();
+}
+
+int OwnerDrawListBox::ItemHeight() const {
+  return static_cast<int>(::SendMessageW(Handle(), LB_GETITEMHEIGHT, 0, 0));
+}
+
+LRESULT OwnerDrawListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      if (!background_) break;
+      EraseBackground(reinterpret_cast<HDC>(wParam));
+      return TRUE;
+    case WM_CHAR:
+      // Typed characters go to the program when it takes them; the list's
+      // own type-ahead search would move the selection behind its back.
+      if (!OnKeyPress) break;
+      TypeCharacter(static_cast<wchar_t>(wParam));
+      return 0;
+    case WM_KEYDOWN:
+      if (OnKeyDown) OnKeyDown(wParam);
+      break;
+    default:
+      break;
+  }
+  return ListBox::HandleMessage(message, wParam, lParam);
+}
+
+// The rows cover their own area; this fills the rest of the list.
+void OwnerDrawListBox::EraseBackground(HDC dc) {
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  ::FillRect(dc, &client, background_.Get());
+}
+
+// The program works in Shift-JIS: a character that takes two bytes there is
+// handed over as its lead byte and then its trail byte.
+void OwnerDrawListBox::TypeCharacter(wchar_t character) {
+  if (!OnKeyPress) return;
+  for (const char byte : Narrow(std::wstring_view(&character, 1))) OnKeyPress(byte);
+}
+
+bool OwnerDrawListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (!OnPaintItem) return false;
+  OnPaintItem(item);
+  return true;
+}
+
+}  // namespace toolkit
