@@ -20,6 +20,7 @@ void Melody::InsertScoreLine(std::string line) {
   // selected; at the end when the last line is selected or there is none.
   const int position = selected_ < Count() - 1 ? selected_ + 1 : Count();
   lines_.insert(lines_.begin() + position, std::move(line));
+  tickPositions_.ChangedFrom(position);
   selected_ = position;
   modified_ = true;
   if (observer_ == nullptr) return;
@@ -30,6 +31,7 @@ void Melody::InsertScoreLine(std::string line) {
 void Melody::DeleteLine(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("no score line at this index");
   lines_.erase(lines_.begin() + index);
+  tickPositions_.ChangedFrom(index);
   modified_ = true;
   const bool selectionDeleted = selected_ == index;
   const int oldSelection = selected_;
@@ -47,8 +49,13 @@ void Melody::DeleteLine(int index) {
 
 void Melody::Clear() {
   lines_.clear();
+  tickPositions_.Clear();
   selected_ = kNoSelection;
   if (observer_ != nullptr) observer_->LinesCleared();
+}
+
+std::int64_t Melody::StartTick(int row) const {
+  return tickPositions_.StartTick(lines_, row);
 }
 
 std::string Melody::MakeNoteLine(int pitchCode) const {

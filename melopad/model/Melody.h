@@ -3,9 +3,12 @@
 // modified flag). The score list on screen shows these lines through an observer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "melopad/model/TickPositions.h"
 
 namespace melopad {
 
@@ -46,6 +49,10 @@ class Melody {
   // Empties the lines and the selection; Modified is left to the caller.
   void Clear();
 
+  // Where the line at `row` starts in ticks: the lengths of the lines above
+  // it added up (0 for the first). `row` may be Count(), the melody's length.
+  std::int64_t StartTick(int row) const;
+
   // The score line for a key, or for a rest, with the current length.
   std::string MakeNoteLine(int pitchCode) const;
   std::string MakeRestLine() const;
@@ -81,6 +88,8 @@ class Melody {
   int lengthIndex_ = 4;
   bool modified_ = false;
   MelodyObserver* observer_ = nullptr;
+  // Filled in as rows are asked for, hence changed by the const StartTick.
+  mutable TickPositions tickPositions_;
 };
 
 }  // namespace melopad

@@ -12,6 +12,8 @@ const char* const kRestLabel = "　休符";
 
 namespace {
 
+constexpr std::size_t kPitchLabelToken = 0;
+constexpr std::size_t kLengthLabelToken = 1;
 constexpr std::size_t kPitchCodeToken = 2;
 constexpr std::size_t kLengthCodeToken = 3;
 
@@ -41,11 +43,17 @@ int ParseDecimal(std::string_view token) {
 }  // namespace
 
 ScoreCodes ParseScoreLine(std::string_view line) {
+  return SplitScoreLine(line).codes;
+}
+
+ScoreLineParts SplitScoreLine(std::string_view line) {
   const std::vector<std::string_view> tokens = SplitAtBlanks(line);
   if (tokens.size() <= kLengthCodeToken) {
     throw std::invalid_argument("score line has fewer than four tokens");
   }
-  return ScoreCodes{ParseDecimal(tokens[kPitchCodeToken]), ParseDecimal(tokens[kLengthCodeToken])};
+  return ScoreLineParts{
+      tokens[kPitchLabelToken], tokens[kLengthLabelToken],
+      ScoreCodes{ParseDecimal(tokens[kPitchCodeToken]), ParseDecimal(tokens[kLengthCodeToken])}};
 }
 
 std::string ComposeScoreLine(std::string_view label, int lengthIndex, int pitchCode) {

@@ -15,6 +15,16 @@ struct ScoreCodes {
 // Throws std::invalid_argument for a line that does not hold them.
 ScoreCodes ParseScoreLine(std::string_view line);
 
+// The whole line split as ParseScoreLine splits it: the first two tokens are
+// the labels as the score list shows them (a label ends at its first blank,
+// so the length label comes without its padding), then the two codes.
+struct ScoreLineParts {
+  std::string_view pitchLabel;
+  std::string_view lengthLabel;
+  ScoreCodes codes;
+};
+ScoreLineParts SplitScoreLine(std::string_view line);
+
 // Label, five blanks, 12-byte length label, pitch code, a blank, length code.
 std::string ComposeScoreLine(std::string_view label, int lengthIndex, int pitchCode);
 
