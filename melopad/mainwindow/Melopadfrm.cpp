@@ -83,6 +83,8 @@ void TMelopadForm::Construct(std::string_view firstArgument) {
   splash.Show();
   application.ProcessMessages();
   application.Sleep(kSplashMilliseconds);
+  BuildKeyPanels();
+  BuildLengthButtons();
   LoadCommandLineMelody(firstArgument);
   melody_.SetModified(false);
   splash.Release();
@@ -103,6 +105,7 @@ void TMelopadForm::PlaceRegions() {
   ScoreListBox.OnSelectionChange = [this] { ScoreListBoxClick(); };
   ScoreListBox.SetPopupMenu(&PopupMenu);
   PlaceToolBar();
+  SetUpScoreListView();
 }
 
 // A file that fails to load is reported, and the editor starts all the same
@@ -137,10 +140,6 @@ void TMelopadForm::MnuHelpHomepageClick() {
 
 void TMelopadForm::MnuHelpVersionClick() {
   services_.versionInfo.ShowModal();
-}
-
-void TMelopadForm::ScoreListBoxClick() {
-  melody_.SetSelectedIndex(ScoreListBox.ItemIndex());
 }
 
 void TMelopadForm::LineInserted(int index) {

@@ -2,17 +2,25 @@
 // bar, the length buttons, the on-screen keyboard and the main menu.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "melopad/controls/WheelUpDown.h"
+#include "melopad/mainwindow/KeyPanel.h"
 #include "melopad/model/Melody.h"
+#include "melopad/model/Notes.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
+#include "toolkit/Image.h"
 #include "toolkit/ImageStrip.h"
 #include "toolkit/Menu.h"
+#include "toolkit/OwnerDrawListBox.h"
 #include "toolkit/Prompter.h"
+#include "toolkit/SpeedButton.h"
+#include "toolkit/Timer.h"
+#include "toolkit/ToolTip.h"
 
 class NoteSoundBank;
 class TSongNameDialog;
@@ -42,6 +50,11 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   // everything as it was.
   void LoadAlsFile(const std::string& path);
 
+  // A character typed while the score list has the focus.
+  void ScoreListBoxKeyPress(char key);
+  // The hints shown over the key panels.
+  const toolkit::ToolTip& KeyHints() const { return keyHints_; }
+
   // The menu commands.
   void MnuNewClick();
   void MnuLoadAlsClick();
@@ -54,13 +67,28 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   toolkit::Panel ToolBarPanel;
   toolkit::Panel ScorePanel;
   toolkit::Panel KeyboardPanel;
-  toolkit::ListBox ScoreListBox;
+  toolkit::OwnerDrawListBox ScoreListBox;
+
+  // The score list view: every row is drawn into RowBitmap and copied onto
+  // the list. Tag holds the beats per bar the rows were last drawn with (0
+  // before the first check); VisualTimer compares it once a second.
+  toolkit::UniqueBitmap RowBitmap;
+  int Tag = 0;
+  toolkit::Timer VisualTimer;
+  void ScoreListBoxDrawItem(const DRAWITEMSTRUCT& item);
+  void VisualTimerTimer();
 
   // The tool bar's value controls; the tempo and beats per bar are their positions.
   toolkit::Label Label1;
   TWheelUpDown TempoUpDown;
   toolkit::Label HyoshiLabel;
   TWheelUpDown HyoushiUpDown;
+
+  // The on-screen keyboard (key index order) and the length buttons with
+  // their note pictures (length index order).
+  std::array<TKeyPanel, melopad::kKeyCount> KeyPanels;
+  std::array<toolkit::SpeedButton, melopad::kLengthCount> LengthButtons;
+  std::array<toolkit::Image, melopad::kLengthCount> LengthImages;
 
   toolkit::MenuItem MnuFile, MnuNew, MnuLoadAls, MnuSaveAls, MnuFilePartition, MnuFileExit;
   toolkit::MenuItem MnuOption, MnuOptionSongName, MnuOptionAnalize;
@@ -95,6 +123,21 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   std::optional<std::string> ExecuteOpenDialog();
   bool SaveThroughDialog();
   void ScoreListBoxClick();
+  // The score list view's parts (ScoreListView.cpp).
+  void SetUpScoreListView();
+  void FitRowBitmap(HDC dc, int width);
+  void DrawScoreRow(HDC dc, SIZE size, int row, bool selected);
+  toolkit::UniqueFont scoreListFont_;
+  toolkit::UniqueFont scoreRowFont_;
+  void BuildKeyPanels();
+  void BuildLengthButtons();
+  toolkit::UniqueBitmap NotePicture(int lengthIndex) const;
+  void SetCurrentLength(int lengthIndex);
+  void ShowCurrentLength();
+  void KeyPanelMouseDown(int keyIndex);
+  void KeyPanelMouseUp(int keyIndex);
+  void KeyPanelClick(int keyIndex);
+  void InsertRest();
 
   // The score list follows every change of the melody.
   void LineInserted(int index) override;
@@ -104,6 +147,9 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
 
   MelopadServices services_;
   toolkit::UniqueFont toolBarLabelFont_;
+  toolkit::UniqueFont keyPanelFont_;
+  toolkit::UniqueFont lengthButtonFont_;
+  toolkit::ToolTip keyHints_;
   melopad::Melody melody_;
   bool autoPlayInstalled_ = false;
 };

@@ -32,4 +32,5 @@ void TMelopadForm::PlaceToolBar() {
 void TMelopadForm::ShowMelodySettings() {
   TempoUpDown.SetPosition(melody_.Tempo());
   HyoushiUpDown.SetPosition(melody_.Hyoushi());
+  ShowCurrentLength();
 }
