@@ -1,6 +1,7 @@
 #include "toolkit/ImageStrip.h"
 
 #include <stdexcept>
+#include <vector>
 
 #include "toolkit/Image.h"
 
@@ -32,18 +33,23 @@ UniqueBitmap ImageStrip::AlphaBitmap(int index) const {
   UniqueBitmap bitmap(::CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) throw std::runtime_error("cannot make a menu picture");
 
-  UniqueDc source(::CreateCompatibleDC(nullptr));
-  SelectedObject selected(source.Get(), strip_.Get());
+  // The strip's pixels, read at once as top-down 32-bit rows.
+  BITMAPINFO stripFormat = format;
+  stripFormat.bmiHeader.biWidth = width_ * count_;
+  std::vector<DWORD> strip(static_cast<size_t>(width_ * count_ * height_));
+  const UniqueDc screen(::CreateCompatibleDC(nullptr));
+  ::GetDIBits(screen.Get(), strip_.Get(), 0, static_cast<UINT>(height_), strip.data(), &stripFormat,
+              DIB_RGB_COLORS);
+  const DWORD transparent =
+      (GetRValue(transparent_) << 16) | (GetGValue(transparent_) << 8) | GetBValue(transparent_);
   auto* pixels = static_cast<DWORD*>(bits);
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
-      const COLORREF colour = ::GetPixel(source.Get(), index * width_ + x, y);
+      const DWORD colour =
+          strip[static_cast<size_t>(y * width_ * count_ + index * width_ + x)] & 0xFFFFFFu;
       // Opaque pixels keep their colour; transparent ones are all zero, which
       // is also their premultiplied form.
-      pixels[y * width_ + x] = colour == transparent_
-                                   ? 0
-                                   : 0xFF000000u | (GetRValue(colour) << 16) |
-                                         (GetGValue(colour) << 8) | GetBValue(colour);
+      pixels[y * width_ + x] = colour == transparent ? 0 : 0xFF000000u | colour;
     }
   }
   return bitmap;

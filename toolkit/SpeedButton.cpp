@@ -56,10 +56,12 @@ LRESULT SpeedButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
       pressed_ = true;
       ::SetCapture(Handle());
+      Invalidate();
       return 0;
     case WM_LBUTTONUP: {
       const bool wasPressed = std::exchange(pressed_, false);
       ::ReleaseCapture();
+      Invalidate();
       const Rect client = ClientRect();
       const int x = GET_X_LPARAM(lParam);
       const int y = GET_Y_LPARAM(lParam);
@@ -85,8 +87,11 @@ void SpeedButton::Paint(HDC dc) {
   // A button that is down shows the lighter checked face, as pressed
   // toggle buttons do.
   ::FillRect(dc, &area, ::GetSysColorBrush(down_ ? COLOR_3DLIGHT : COLOR_BTNFACE));
-  if (down_) {
-    ::DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
+  const bool sunken = down_ || pressed_;
+  if (sunken) {
+    ::DrawEdge(dc, &area, flat_ ? BDR_SUNKENOUTER : EDGE_SUNKEN, BF_RECT);
+  } else if (!flat_) {
+    ::DrawEdge(dc, &area, EDGE_RAISED, BF_RECT);
   } else if (hot_) {
     ::DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
   }
@@ -94,7 +99,7 @@ void SpeedButton::Paint(HDC dc) {
   const SelectedObject font(dc, font_ != nullptr ? font_ : ::GetStockObject(DEFAULT_GUI_FONT));
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-  if (down_) ::OffsetRect(&area, 1, 1);
+  if (sunken) ::OffsetRect(&area, 1, 1);
   ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
