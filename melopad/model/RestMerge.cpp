@@ -1,0 +1,179 @@
+#include "melopad/model/RestMerge.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "melopad/model/Notes.h"
+#include "melopad/model/ScoreLine.h"
+
+namespace melopad {
+
+// No rule makes a dotted half, a triplet or a quintuplet, and none takes a
+// whole, dotted half, dotted quarter, dotted eighth, triplet or quintuplet.
+const std::array<MergeRule, kMergeRuleCount> kMergeRules = {{
+    {205, 205, 204},  // 128th + 128th = 64th
+    {204, 204, 203},  // 64th + 64th = 32nd
+    {203, 203, 201},  // 32nd + 32nd = 16th
+    {201, 201, 198},  // 16th + 16th = eighth
+    {198, 201, 197},  // eighth + 16th = dotted eighth
+    {201, 198, 197},  // 16th + eighth = dotted eighth
+    {198, 198, 196},  // eighth + eighth = quarter
+    {196, 198, 195},  // quarter + eighth = dotted quarter
+    {198, 196, 195},  // eighth + quarter = dotted quarter
+    {196, 196, 194},  // quarter + quarter = half
+    {194, 194, 192},  // half + half = whole
+}};
+
+namespace {
+
+constexpr int kMadeRest = -1;
+
+// Writing one line into the melody and its score list costs about as much as
+// moving this many lines one place along.
+constexpr int kMovesPerWrite = 256;
+
+// A line while the rules run: where it stood in the melody (kMadeRest for a
+// rest that a merge made) and its codes.
+struct Entry {
+  int source;
+  ScoreCodes codes;
+};
+
+std::vector<Entry> ReadEntries(const Melody& melody) {
+  std::vector<Entry> entries;
+  entries.reserve(melody.Lines().size());
+  for (int i = 0; i < melody.Count(); ++i) {
+    entries.push_back({i, ParseScoreLine(melody.Lines()[static_cast<std::size_t>(i)])});
+  }
+  return entries;
+}
+
+bool IsRestOf(const Entry& entry, int lengthCode) {
+  return entry.codes.pitchCode == kRestPitch && entry.codes.lengthCode == lengthCode;
+}
+
+// The last merge made so far: where its rest stands and its length.
+struct LastMerge {
+  int index = -1;
+  int lengthCode = 0;
+};
+
+// One rule in one pass from the first line to the last. A rule's result is
+// never one of its own two lengths, so the rest a merge makes can neither
+// begin nor end another match of the rule, and the lines before it held no
+// match: the next match is the first one after the new rest. Going on from
+// there therefore finds the very matches, in the very order, that searching
+// again from the first line after every merge would find.
+int ApplyRule(std::vector<Entry>& entries, const MergeRule& rule, const MergeListener& listener,
+              LastMerge& last) {
+  std::vector<Entry> merged;
+  merged.reserve(entries.size());
+  int merges = 0;
+  std::size_t next = 0;
+  while (next < entries.size()) {
+    if (next + 1 < entries.size() && IsRestOf(entries[next], rule.first) &&
+        IsRestOf(entries[next + 1], rule.second)) {
+      merged.push_back({kMadeRest, {kRestPitch, rule.result}});
+      next += 2;
+      ++merges;
+      last = {static_cast<int>(merged.size()) - 1, rule.result};
+      const std::size_t lineCount = merged.size() + (entries.size() - next);
+      if (next < entries.size() && listener.merged) {
+        listener.merged(last.index, static_cast<int>(lineCount));
+      }
+    } else {
+      merged.push_back(entries[next]);
+      ++next;
+    }
+  }
+  entries.swap(merged);
+  return merges;
+}
+
+std::string LineOf(const Melody& melody, const Entry& entry) {
+  if (entry.source != kMadeRest) return melody.Lines()[static_cast<std::size_t>(entry.source)];
+  return ComposeScoreLine(kRestLabel, LengthIndexOf(entry.codes.lengthCode), kRestPitch);
+}
+
+// Replaces the lines from `first` up to `oldEnd` with `lines`, through the
+// melody's own deletion and insertion so that its observer follows. Deleting
+// from the back and inserting after the line before `first` keeps every
+// step at the end of the changed stretch.
+void ReplaceLines(Melody& melody, int first, int oldEnd, std::vector<std::string> lines) {
+  for (int i = oldEnd - 1; i >= first; --i) melody.DeleteLine(i);
+  melody.SetSelectedIndex(first - 1);
+  for (std::string& line : lines) melody.InsertScoreLine(std::move(line));
+}
+
+// Lines at the start and at the end that the merging left where they were.
+struct Unchanged {
+  int head = 0;
+  int tail = 0;
+};
+
+Unchanged UnchangedLines(const std::vector<Entry>& entries, int oldCount) {
+  Unchanged kept;
+  const int newCount = static_cast<int>(entries.size());
+  while (kept.head < newCount && entries[static_cast<std::size_t>(kept.head)].source == kept.head) {
+    ++kept.head;
+  }
+  const int room = std::min(newCount, oldCount) - kept.head;
+  while (kept.tail < room && entries[static_cast<std::size_t>(newCount - 1 - kept.tail)].source ==
+                                 oldCount - 1 - kept.tail) {
+    ++kept.tail;
+  }
+  return kept;
+}
+
+// Only the changed stretch is rewritten. Each deletion or insertion in front
+// of the kept tail moves the tail's lines along, which costs far less per line
+// than writing a line (a new string, the observer, the score list's own work).
+// When the changed stretch is so long that the moves would outweigh writing
+// the tail anew, the tail is written anew too: either way the work stays in
+// proportion to the melody's length.
+void WriteBack(Melody& melody, const std::vector<Entry>& entries) {
+  const int oldCount = melody.Count();
+  const int newCount = static_cast<int>(entries.size());
+  Unchanged kept = UnchangedLines(entries, oldCount);
+  const int edits = oldCount + newCount - 2 * (kept.head + kept.tail);
+  // edits × tail moves against 2 × tail writes.
+  if (edits > 2 * kMovesPerWrite) kept.tail = 0;
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(newCount - kept.head - kept.tail));
+  for (int i = kept.head; i < newCount - kept.tail; ++i) {
+    lines.push_back(LineOf(melody, entries[static_cast<std::size_t>(i)]));
+  }
+  ReplaceLines(melody, kept.head, oldCount - kept.tail, std::move(lines));
+}
+
+// A byte as two upper-case hexadecimal digits.
+std::string Hex2(int code) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  return {kDigits[(code >> 4) & 0xF], kDigits[code & 0xF]};
+}
+
+}  // namespace
+
+int MergeRests(Melody& melody, const MergeListener& listener) {
+  std::vector<Entry> entries = ReadEntries(melody);
+  LastMerge last;
+  int merges = 0;
+  for (const MergeRule& rule : kMergeRules) {
+    if (listener.ruleStarted) listener.ruleStarted(rule);
+    merges += ApplyRule(entries, rule, listener, last);
+    if (listener.ruleFinished) listener.ruleFinished(rule);
+  }
+  if (merges == 0) return 0;
+  WriteBack(melody, entries);
+  melody.SetSelectedIndex(last.index);
+  melody.SetSelectedLengthIndex(LengthIndexOf(last.lengthCode));
+  return merges;
+}
+
+std::string MergeRuleCaption(const MergeRule& rule) {
+  return Hex2(rule.first) + ":" + Hex2(rule.second) + "の組を" + Hex2(rule.result) + "に変換中";
+}
+
+}  // namespace melopad
