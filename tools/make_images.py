@@ -13,6 +13,10 @@ writes into OUTDIR:
                        per length index, black on transparent magenta.
   version_picture.bmp  1-bit, 130 x 97: the picture of the version window, a
                        lark singing on a staff, black on white.
+  born.bmp             8-bit with a 256-entry grey colour table, 130 x 130:
+                       the playing window's figure, two 65 x 130 poses of a
+                       dancing skeleton in black, mid grey and light grey on
+                       white (the transparent colour).
 
 Everything is drawn by the small rasteriser below (standard library only), so
 the output is the same byte for byte on every run.
@@ -264,6 +268,29 @@ def bmp1(canvas):
     palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
     return (_bmp_headers(canvas.width, canvas.height, 1, 2, len(data)) +
             palette + data)
+
+
+def grey_ramp():
+    """A 256-entry colour table in which entry i is the grey (i, i, i), so
+    that black, mid grey, light grey and white are entries 0, 128, 192 and
+    255."""
+    return [(i, i, i) for i in range(256)]
+
+
+def bmp8(canvas, palette):
+    """The canvas (of RGB tuples, each in the palette) as an uncompressed
+    8-bit BMP with the palette as its colour table: rows bottom-up, one byte
+    per pixel, each row padded to 4 bytes."""
+    index = {colour: i for i, colour in enumerate(palette)}
+    row_size = (canvas.width + 3) // 4 * 4
+    data = bytearray()
+    for y in range(canvas.height - 1, -1, -1):
+        row = bytearray(index[colour] for colour in canvas.pixels[y])
+        row += bytes(row_size - len(row))
+        data += row
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    return (_bmp_headers(canvas.width, canvas.height, 8, len(palette),
+                         len(data)) + table + data)
 
 
 def write_file(path, data):
@@ -821,6 +848,218 @@ def version_picture():
 
 
 # ---------------------------------------------------------------------------
+# The playing window's figure (130 x 130, 8 bits per pixel): two 65 x 130
+# poses of a dancing skeleton in black, mid grey and light grey on white
+# ---------------------------------------------------------------------------
+
+POSE_WIDTH, POSE_HEIGHT = 65, 130
+BONE = SILVER   # the bones themselves
+SHADE = GREY    # the vertebrae, the skull's shadow, the swish of a move
+SPINE_X = 32.5  # the body's middle line in a pose
+
+# The face stamped on the skull: "#" black, "-" bone, "w" the eyes' glints.
+SKULL_FACE = [
+    "..###.....###..",
+    ".#####...#####.",
+    ".##w##...##w##.",
+    ".#####...#####.",
+    "..###..#..###..",
+    "......###......",
+    "...............",
+    ".#...........#.",
+    "..###########..",
+    "..#-#-#-#-#-#..",
+    "...#########...",
+]
+FACE_COLOURS = {"#": BLACK, "-": BONE, "w": WHITE}
+
+
+def _segment_distance(px, py, x0, y0, x1, y1):
+    """Distance of the point from the segment between (x0, y0) and (x1, y1)."""
+    dx, dy = x1 - x0, y1 - y0
+    length2 = dx * dx + dy * dy
+    t = 0.0
+    if length2 > 0:
+        t = max(0.0, min(1.0, ((px - x0) * dx + (py - y0) * dy) / length2))
+    return math.hypot(px - (x0 + t * dx), py - (y0 + t * dy))
+
+
+def capsule(c, a, b, r, value):
+    """A segment from a to b with round ends, r pixels either side of it."""
+    (x0, y0), (x1, y1) = a, b
+    box = (int(min(x0, x1) - r - 1), int(min(y0, y1) - r - 1),
+           int(max(x0, x1) + r + 1), int(max(y0, y1) + r + 1))
+    c.fill_where(lambda x, y: _segment_distance(x, y, x0, y0, x1, y1) <= r,
+                 value, box)
+
+
+def ring_part(c, cx, cy, rx, ry, thickness, value, keep):
+    """The part of an elliptic ring whose pixels pass keep(x, y)."""
+    outer = _ellipse_test(cx, cy, rx, ry, 0)
+    inner = _ellipse_test(cx, cy, rx - thickness, ry - thickness, 0)
+    c.fill_where(lambda x, y: outer(x, y) and not inner(x, y) and keep(x, y),
+                 value, _ellipse_box(cx, cy, rx, ry))
+
+
+def bone(c, a, b, r):
+    """A long bone from joint a to joint b: an outlined shaft with a knob at
+    either end."""
+    knob = r + 0.9
+    for x, y in (a, b):
+        c.fill_circle(x, y, knob + 1, BLACK)
+    capsule(c, a, b, r + 1, BLACK)
+    for x, y in (a, b):
+        c.fill_circle(x, y, knob, BONE)
+    capsule(c, a, b, r, BONE)
+
+
+def skull(c, cx, cy):
+    """A round skull lit from the upper left, with the jaw below it and a
+    wide toothy grin."""
+    c.fill_ellipse(cx, cy + 7, 8.5, 6, BLACK)
+    c.fill_ellipse(cx, cy, 12, 11, BLACK)
+    c.fill_ellipse(cx, cy + 7, 7.5, 5, BONE)
+    c.fill_ellipse(cx, cy, 11, 10, BONE)
+    lit = _ellipse_test(cx - 1.5, cy - 1.5, 10.5, 10, 0)
+    cranium = _ellipse_test(cx, cy, 11, 10, 0)
+    c.fill_where(lambda x, y: cranium(x, y) and not lit(x, y) and y < cy + 5,
+                 SHADE, _ellipse_box(cx, cy, 11, 10))
+    left, top = int(cx - 7), int(cy - 3)
+    for dy, row in enumerate(SKULL_FACE):
+        for dx, ch in enumerate(row):
+            if ch in FACE_COLOURS:
+                c.set(left + dx, top + dy, FACE_COLOURS[ch])
+
+
+def rib_path(y, half, side):
+    """One rib leaving the spine at height y, arching out to half pixels
+    from the middle line and bending down; side -1 is the left one."""
+    return [(SPINE_X + side * 1.0, y), (SPINE_X + side * half * 0.55, y - 1.2),
+            (SPINE_X + side * half * 0.95, y + 1.0),
+            (SPINE_X + side * half, y + 3.6)]
+
+
+def ribcage(c, top):
+    """Four pairs of ribs, the lower ones shorter: black outlines first, so
+    that neighbouring ribs do not cut into each other's bone."""
+    ribs = [(top + 3 + k * 5.5, half)
+            for k, half in enumerate((8.5, 10, 9.5, 8))]
+    for width, value in ((3.2, BLACK), (1.2, BONE)):
+        for y, half in ribs:
+            for side in (-1, 1):
+                c.brush_stroke(rib_path(y, half, side), width, value)
+
+
+def spine(c, top, bottom):
+    """The vertebrae from the skull down to the pelvis."""
+    for y in range(top, bottom + 1, 3):
+        c.fill_ellipse(SPINE_X, y + 1, 2.3, 1.7, BLACK)
+        c.fill_ellipse(SPINE_X, y + 1, 1.4, 0.8, SHADE)
+
+
+def pelvis(c, y):
+    """Two hip-bone wings, each with its hole, and the sacrum between them."""
+    for side in (-1, 1):
+        c.fill_ellipse(SPINE_X + side * 5, y + 2, 6, 4.6, BLACK,
+                       angle=side * 20)
+    for side in (-1, 1):
+        c.fill_ellipse(SPINE_X + side * 5, y + 2, 5, 3.6, BONE,
+                       angle=side * 20)
+        c.fill_ellipse(SPINE_X + side * 5.5, y + 3, 1.5, 1.2, BLACK)
+    c.fill_polygon([(SPINE_X - 2, y - 2), (SPINE_X + 2, y - 2),
+                    (SPINE_X, y + 5)], SHADE)
+
+
+def hand(c, wrist, direction):
+    """Three bony fingers spread from the wrist towards direction."""
+    heading = math.atan2(direction[1], direction[0])
+    for spread, length in ((-0.75, 4.5), (0, 5.5), (0.75, 4.5)):
+        a = heading + spread
+        tip = (wrist[0] + length * math.cos(a), wrist[1] + length * math.sin(a))
+        capsule(c, wrist, tip, 0.55, BLACK)
+
+
+def arm(c, shoulder, elbow, wrist, fingers):
+    hand(c, wrist, fingers)
+    bone(c, shoulder, elbow, 1.3)
+    bone(c, elbow, wrist, 1.1)
+
+
+def leg(c, hip, knee, ankle, toe):
+    capsule(c, ankle, toe, 2.2, BLACK)
+    capsule(c, ankle, toe, 1.2, BONE)
+    bone(c, knee, ankle, 1.5)
+    bone(c, hip, knee, 1.8)
+
+
+def swish(c, cx, cy, r, start, end):
+    """A thin grey arc from angle start to end (degrees, clockwise from the
+    right on screen): the trace of a limb's quick move."""
+    def on_arc(x, y):
+        a = math.degrees(math.atan2(y - cy, x - cx)) % 360
+        return start <= a <= end if start <= end else a >= start or a <= end
+    ring_part(c, cx, cy, r, r, 1.0, SHADE, on_arc)
+
+
+def skeleton(pose):
+    """One pose: limbs behind the trunk, the arms in front of it, the skull
+    on top of everything."""
+    c = Canvas(POSE_WIDTH, POSE_HEIGHT, WHITE)
+    for arc in pose["swishes"]:
+        swish(c, *arc)
+    for joints in pose["legs"]:
+        leg(c, *joints)
+    pelvis(c, 70)
+    ribcage(c, 38)
+    spine(c, 31, 66)
+    bone(c, (SPINE_X - 9, 39), (SPINE_X + 9, 39), 1.0)  # the collarbones
+    for joints in pose["arms"]:
+        arm(c, *joints)
+    skull(c, SPINE_X + pose["head_shift"], 17)
+    return c
+
+
+# The first pose: the left hand waves above the head, the right one rests on
+# the hip, the right leg kicks out to the side.
+WAVE_AND_KICK = {
+    "head_shift": -1,
+    "arms": [((23.5, 39), (13, 29), (10, 14), (-0.2, -1)),
+             ((41.5, 39), (52, 50), (41, 64), (-1, 0.2))],
+    "legs": [((27.5, 75), (26, 99), (25.5, 121), (18, 124)),
+             ((37.5, 75), (51, 88), (55, 107), (61, 104))],
+    "swishes": [(11, 13, 7.5, 150, 250), (11, 13, 10.5, 160, 240),
+                (57, 104, 7, 30, 110)],
+}
+
+
+def mirrored(pose):
+    """The same pose seen in a mirror: the second step of the dance. Only
+    the joints move; the light still falls from the upper left."""
+    def flip(point):
+        return (POSE_WIDTH - point[0], point[1])
+
+    def flip_limb(joints):
+        *points, (dx, dy) = joints
+        return tuple(flip(p) for p in points) + ((-dx, dy),)
+    return {
+        "head_shift": -pose["head_shift"],
+        "arms": [flip_limb(joints) for joints in reversed(pose["arms"])],
+        "legs": [tuple(flip(p) for p in joints)
+                 for joints in reversed(pose["legs"])],
+        "swishes": [(POSE_WIDTH - x, y, r, (180 - end) % 360,
+                     (180 - start) % 360)
+                    for x, y, r, start, end in pose["swishes"]],
+    }
+
+
+def born_sheet():
+    sheet = Canvas(2 * POSE_WIDTH, POSE_HEIGHT, WHITE)
+    sheet.blit(skeleton(WAVE_AND_KICK), 0, 0)
+    sheet.blit(skeleton(mirrored(WAVE_AND_KICK)), POSE_WIDTH, 0)
+    return sheet
+
+
+# ---------------------------------------------------------------------------
 
 def main(argv):
     if len(argv) != 2:
@@ -832,6 +1071,7 @@ def main(argv):
     write_file(os.path.join(outdir, "note_images.bmp"), bmp24(note_images()))
     write_file(os.path.join(outdir, "version_picture.bmp"),
                bmp1(version_picture()))
+    write_file(os.path.join(outdir, "born.bmp"), bmp8(born_sheet(), grey_ramp()))
     return 0
 
 
