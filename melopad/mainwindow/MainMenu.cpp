@@ -26,8 +26,9 @@ std::vector<MenuEntry> MainMenuTable(TMelopadForm& form) {
        {},
        {},
        {
-           {"メロディの名前を変更(&N)...", &form.MnuOptionSongName},
-           {"分析...", &form.MnuOptionAnalize},
+           {"メロディの名前を変更(&N)...", &form.MnuOptionSongName,
+            [f] { f->MnuOptionSongNameClick(); }},
+           {"分析...", &form.MnuOptionAnalize, [f] { f->MnuOptionAnalizeClick(); }},
        }},
       {"ヘルプ(&H)",
        &form.MnuHelp,

@@ -53,10 +53,11 @@ constexpr DWORD kSplashMilliseconds = 500;
 TMelopadForm::TMelopadForm(MelopadServices services, std::string_view firstArgument)
     : Form(Design()),
       MainMenu(MainMenuTable(*this)),
+      // The score list's context menu does what the tool bar buttons do.
       PopupMenu({
-          {"再生", &pMnuPlay},
-          {"途中再生", &N1},
-          {"削除", &pMnuDelete},
+          {"再生", &pMnuPlay, [this] { PlayButtonClick(); }},
+          {"途中再生", &N1, [this] { DiffPlayButtonClick(); }},
+          {"削除", &pMnuDelete, [this] { DeleteButtonClick(); }},
       }),
       OpenDialog(OpenDialogSettings()),
       SaveDialog(SaveDialogSettings()),
@@ -124,10 +125,14 @@ void TMelopadForm::InstallAutoPlay() {
   autoPlayInstalled_ = true;
 }
 
-// Runs once, at the first idle moment after start-up.
+// Runs once, at the first idle moment after start-up: a melody of two or
+// more lines that start-up loaded is played, and the window comes to the top.
 void TMelopadForm::AutoPlayOnIdle(bool&) {
   toolkit::Application::Current().ClearIdleHandler();
   autoPlayInstalled_ = false;
+  if (melody_.Count() < 2) return;
+  PlayButtonClick();
+  ::BringWindowToTop(Handle());
 }
 
 void TMelopadForm::MnuHelpHelpClick() {

@@ -55,6 +55,15 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   // The hints shown over the key panels.
   const toolkit::ToolTip& KeyHints() const { return keyHints_; }
 
+  // The editing and playing commands.
+  void PlayButtonClick();
+  void DiffPlayButtonClick();
+  void DeleteButtonClick();
+  void PauseButtonClick();
+  void ScoreListBoxKeyDown(WPARAM key);
+  void MnuOptionSongNameClick();
+  void MnuOptionAnalizeClick();
+
   // The menu commands.
   void MnuNewClick();
   void MnuLoadAlsClick();
@@ -78,7 +87,12 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void ScoreListBoxDrawItem(const DRAWITEMSTRUCT& item);
   void VisualTimerTimer();
 
-  // The tool bar's value controls; the tempo and beats per bar are their positions.
+  // The tool bar: play, play from the selection, delete, insert a rest, and
+  // the value controls, whose positions are the tempo and the beats per bar.
+  toolkit::SpeedButton PlayButton;
+  toolkit::SpeedButton DiffPlayButton;
+  toolkit::SpeedButton DeleteButton;
+  toolkit::SpeedButton PauseButton;
   toolkit::Label Label1;
   TWheelUpDown TempoUpDown;
   toolkit::Label HyoshiLabel;
@@ -137,7 +151,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void KeyPanelMouseDown(int keyIndex);
   void KeyPanelMouseUp(int keyIndex);
   void KeyPanelClick(int keyIndex);
-  void InsertRest();
+  void PlayFrom(int startIndex);
 
   // The score list follows every change of the melody.
   void LineInserted(int index) override;
@@ -147,6 +161,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
 
   MelopadServices services_;
   toolkit::UniqueFont toolBarLabelFont_;
+  toolkit::UniqueFont toolBarButtonFont_;
   toolkit::UniqueFont keyPanelFont_;
   toolkit::UniqueFont lengthButtonFont_;
   toolkit::ToolTip keyHints_;

@@ -22,6 +22,7 @@ toolkit::Rect RectOf(const melopad::PanelPlace& place) {
 
 void TMelopadForm::BuildKeyPanels() {
   ScoreListBox.OnKeyPress = [this](char key) { ScoreListBoxKeyPress(key); };
+  ScoreListBox.OnKeyDown = [this](WPARAM key) { ScoreListBoxKeyDown(key); };
   keyPanelFont_ = toolkit::CreateUiFont("ＭＳ Ｐゴシック", -13);
   keyHints_.Create(Handle());
   const toolkit::Rect panel = KeyboardPanel.ClientRect();
@@ -100,10 +101,6 @@ void TMelopadForm::KeyPanelClick(int keyIndex) {
   melody_.InsertScoreLine(melody_.MakeNoteLine(KeyPanels[static_cast<size_t>(keyIndex)].Tag));
 }
 
-void TMelopadForm::InsertRest() {
-  melody_.InsertScoreLine(melody_.MakeRestLine());
-}
-
 // The checks run in this order, each on its own.
 void TMelopadForm::ScoreListBoxKeyPress(char key) {
   if (const int k = melopad::KeyIndexOfCharacter(key); k >= 0) {
@@ -111,7 +108,8 @@ void TMelopadForm::ScoreListBoxKeyPress(char key) {
     KeyPanelMouseUp(k);
     KeyPanelClick(k);
   }
-  if (key == ' ') InsertRest();
+  if (key == ' ') PauseButtonClick();
+  if (key == 'a' || key == 'P') PlayButtonClick();
   const int length = melody_.SelectedLengthIndex();
   if (key == '>' && length > 0) SetCurrentLength(length - 1);
   if (key == '<' && length < melopad::kLengthCount - 1) SetCurrentLength(length + 1);

@@ -1,0 +1,26 @@
+// The commands that open windows of their own: playing the melody (tool
+// bar, keys, context menu) and the analysis.
+#include "melopad/mainwindow/Melopadfrm.h"
+#include "melopad/playback/Playingfrm.h"
+#include "melopad/windows/Analizefrm.h"
+
+void TMelopadForm::PlayButtonClick() {
+  PlayFrom(0);
+}
+
+// Plays from the selected line; without a selection nothing happens.
+void TMelopadForm::DiffPlayButtonClick() {
+  const int selected = ScoreListBox.ItemIndex();
+  if (selected >= 0) PlayFrom(selected);
+}
+
+void TMelopadForm::PlayFrom(int startIndex) {
+  PlayMelodyFrom(Handle(), melody_, services_.sounds, startIndex);
+}
+
+void TMelopadForm::MnuOptionAnalizeClick() {
+  TAnalizeForm analysis(Handle(), melody_);
+  analysis.ShowModal();
+  // Merging rests may have made another length current.
+  ShowCurrentLength();
+}

@@ -1,0 +1,157 @@
+// The editing commands as the user reaches them: tool bar buttons, the
+// score list's keys, the context menu and the rename entry.
+#include <gtest/gtest.h>
+
+#include "melopad/model/ScoreLine.h"
+#include "tests/wine/melopad/EditorTest.h"
+#include "tests/wine/support/TestFiles.h"
+
+namespace {
+
+class EditingCommandsTest : public testing_support::EditorTest {
+ protected:
+  // A form with the notes C, D, E (pitch codes 51, 53, 55) and the given
+  // line selected.
+  std::unique_ptr<TMelopadForm> FormWithThreeNotes(int selected) {
+    auto form = std::make_unique<TMelopadForm>(Services());
+    for (int pitch : {51, 53, 55})
+      form->Melody().InsertScoreLine(form->Melody().MakeNoteLine(pitch));
+    form->Melody().SetSelectedIndex(selected);
+    form->Melody().SetModified(false);
+    return form;
+  }
+
+  static int PitchAt(const TMelopadForm& form, int index) {
+    return melopad::ParseScoreLine(form.Melody().Lines()[static_cast<size_t>(index)]).pitchCode;
+  }
+
+  void PressDelete(TMelopadForm& form) {
+    ::SendMessageW(form.ScoreListBox.Handle(), WM_KEYDOWN, VK_DELETE, 0);
+  }
+};
+
+TEST_F(EditingCommandsTest, ToolBarButtonsStandAtTheirPlacesWithTheirCaptions) {
+  TMelopadForm form(Services());
+  const struct {
+    const toolkit::SpeedButton& button;
+    int left;
+    const char* caption;
+  } buttons[] = {
+      {form.PlayButton, 7, "再生"},
+      {form.DiffPlayButton, 68, "途中再生"},
+      {form.DeleteButton, 130, "音符削除"},
+      {form.PauseButton, 191, "休符挿入"},
+  };
+  for (const auto& b : buttons) {
+    RECT place{};
+    ::GetWindowRect(b.button.Handle(), &place);
+    ::MapWindowPoints(nullptr, form.ToolBarPanel.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, b.left) << b.caption;
+    EXPECT_EQ(place.top, 6) << b.caption;
+    EXPECT_EQ(place.right - place.left, 60) << b.caption;
+    EXPECT_EQ(place.bottom - place.top, 18) << b.caption;
+    EXPECT_EQ(b.button.Text(), b.caption);
+  }
+}
+
+TEST_F(EditingCommandsTest, DeletingSelectsTheLineThatMovedUpOrTheNewLastLine) {
+  struct Case {
+    int selected;
+    std::vector<int> left;
+    int selectedAfter;
+  };
+  for (const Case& c : {Case{1, {51, 55}, 1}, Case{2, {51, 53}, 1}, Case{0, {53, 55}, 0}}) {
+    auto form = FormWithThreeNotes(c.selected);
+    PressDelete(*form);
+    ASSERT_EQ(form->Melody().Count(), 2) << c.selected;
+    EXPECT_EQ(PitchAt(*form, 0), c.left[0]) << c.selected;
+    EXPECT_EQ(PitchAt(*form, 1), c.left[1]) << c.selected;
+    EXPECT_EQ(form->Melody().SelectedIndex(), c.selectedAfter) << c.selected;
+    EXPECT_EQ(form->ScoreListBox.ItemIndex(), c.selectedAfter) << c.selected;
+    EXPECT_EQ(form->ScoreListBox.Count(), 2);
+    EXPECT_TRUE(form->Melody().Modified());
+  }
+  EXPECT_TRUE(sounds.played.empty()) << "deleting makes no sound";
+}
+
+TEST_F(EditingCommandsTest, DeletingTheOnlyLineLeavesNoSelection) {
+  TMelopadForm form(Services());
+  form.Melody().InsertScoreLine(form.Melody().MakeRestLine());
+  form.DeleteButton.Click();
+  EXPECT_EQ(form.Melody().Count(), 0);
+  EXPECT_EQ(form.Melody().SelectedIndex(), -1);
+  EXPECT_EQ(form.ScoreListBox.ItemIndex(), -1);
+}
+
+TEST_F(EditingCommandsTest, DeleteWithoutASelectionDoesNothing) {
+  auto form = FormWithThreeNotes(-1);
+  PressDelete(*form);
+  form->DeleteButton.Click();
+  EXPECT_EQ(form->Melody().Count(), 3);
+  EXPECT_FALSE(form->Melody().Modified());
+}
+
+TEST_F(EditingCommandsTest, TheContextMenusDeleteActsLikeTheButton) {
+  auto form = FormWithThreeNotes(0);
+  form->PopupMenu.Click(form->pMnuDelete);
+  EXPECT_EQ(form->Melody().Count(), 2);
+  EXPECT_EQ(PitchAt(*form, 0), 53);
+}
+
+TEST_F(EditingCommandsTest, TheRestButtonInsertsARestOfTheCurrentLengthAfterTheSelection) {
+  auto form = FormWithThreeNotes(0);
+  form->LengthButtons[6].Click();
+  form->PauseButton.Click();
+  EXPECT_EQ(form->Melody().Lines()[1], "　休符     8分音符     0 198");
+  EXPECT_EQ(form->Melody().SelectedIndex(), 1);
+  EXPECT_TRUE(form->Melody().Modified());
+}
+
+TEST_F(EditingCommandsTest, RenamingShowsTheCurrentNameAndTakesTheNewOne) {
+  TMelopadForm form(Services());
+  form.Melody().SetSongName("旧名");
+  // The dialog opens with the current name; the user types a new one.
+  application.SetIdleHandler([&](bool&) {
+    application.ClearIdleHandler();
+    EXPECT_EQ(songNameDialog.NameEdit.Text(), "旧名");
+    songNameDialog.NameEdit.SetText("新名");
+    songNameDialog.OKButton.Click();
+  });
+  form.MnuOptionSongNameClick();
+  EXPECT_EQ(form.Melody().SongName(), "新名");
+  EXPECT_EQ(form.Text(), "新名");
+  EXPECT_TRUE(form.Melody().Modified());
+}
+
+TEST_F(EditingCommandsTest, AnEmptyNameIsAcceptedAndTheNextSaveFallsBackToUntitled) {
+  TMelopadForm form(Services());
+  form.Melody().SetSongName("旧名");
+  application.SetIdleHandler([&](bool&) {
+    application.ClearIdleHandler();
+    songNameDialog.NameEdit.SetText("");
+    songNameDialog.Close();
+  });
+  form.MnuOptionSongNameClick();
+  EXPECT_EQ(form.Melody().SongName(), "");
+  EXPECT_EQ(form.Text(), "");
+
+  testing_support::ScratchFolder folder;
+  const std::string path = folder.File("renamed.als");
+  ::PostMessageW(songNameDialog.Handle(), WM_CLOSE, 0, 0);
+  form.WriteAlsFile(path);
+  const auto bytes = testing_support::ReadBytes(path);
+  EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 6), "無題");
+}
+
+TEST_F(EditingCommandsTest, ChangingOnlyTheTempoDoesNotAskOnClosing) {
+  TMelopadForm form(Services());
+  form.TempoUpDown.SetPosition(150);
+  form.HyoushiUpDown.SetPosition(3);
+  EXPECT_FALSE(form.Melody().Modified());
+  form.Show();
+  form.Close();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_TRUE(prompter.Asked().empty());
+}
+
+}  // namespace
