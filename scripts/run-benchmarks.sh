@@ -1,10 +1,19 @@
 #!/bin/bash
-# Builds the benchmark programs and runs each under Wine, printing its figures.
+# Builds the benchmark programs and runs each, printing its figures: the
+# platform-free ones natively, the sound one under Wine.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 ./scripts/install-deps.sh
+
+./scripts/build.sh native --target score_list_benchmark rest_merge_benchmark
+echo "== score list (native build, with sanitizers)"
+build/native/bin/score_list_benchmark
+echo "== rest merging (native build, with sanitizers)"
+build/native/bin/rest_merge_benchmark
+
 ./scripts/build.sh windows --target play_note_benchmark
 ./scripts/make-wine-prefix.sh build/wine/base
 export WINEPREFIX="$root/build/wine/base"
+echo "== notes through the sound service (Windows build under Wine)"
 ./scripts/wine-run.sh build/windows/bin/play_note_benchmark.exe

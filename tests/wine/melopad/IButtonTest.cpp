@@ -4,15 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
+#include "tests/wine/support/Picture.h"
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
-#include "toolkit/UniqueHandle.h"
 
 namespace {
+
+using testing_support::Picture;
 
 // Colours far apart, so each pixel tells which part of the button drew it.
 constexpr COLORREF kBackground = RGB(255, 255, 255);
@@ -59,87 +60,13 @@ class ButtonForm : public toolkit::Form {
   }
 };
 
-// The pixels of a window's client area, in a 32-bit top-down DIB.
-class Pixels {
- public:
-  // What the window draws when asked to print itself.
-  static Pixels Printed(HWND window) {
-    return Pixels(window, [window](HDC dc) { ::PrintWindow(window, dc, PW_CLIENTONLY); });
-  }
-  // What is on the window now, without asking it to draw.
-  static Pixels OnScreen(HWND window) {
-    return Pixels(window, [window](HDC dc) {
-      const toolkit::WindowDc screen(window);
-      RECT client{};
-      ::GetClientRect(window, &client);
-      ::BitBlt(dc, 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
-    });
-  }
-
-  COLORREF At(int x, int y) const {
-    const DWORD pixel = pixels_[static_cast<size_t>(y * width_ + x)];
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-  }
-
-  // The smallest box holding every pixel of the colour; empty if none.
-  RECT BoundsOf(COLORREF color) const {
-    return BoundsWhere([color](COLORREF pixel) { return pixel == color; });
-  }
-
-  // The caption's extent: the pixels in none of the capsule's colours nor
-  // the background's, the font's smoothed edges included.
-  RECT CaptionBounds() const {
-    return BoundsWhere([](COLORREF pixel) {
-      return pixel != kFill && pixel != kLight && pixel != kDark && pixel != kBackground;
-    });
-  }
-
-  bool Has(COLORREF color) const {
-    const RECT bounds = BoundsOf(color);
-    return !::IsRectEmpty(&bounds);
-  }
-
- private:
-  template <typename Capture>
-  Pixels(HWND window, Capture capture) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    width_ = client.right;
-    height_ = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    const toolkit::UniqueDc dc(::CreateCompatibleDC(nullptr));
-    void* bits = nullptr;
-    const toolkit::UniqueBitmap bitmap(
-        ::CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const toolkit::SelectedObject selected(dc.Get(), bitmap.Get());
-    capture(dc.Get());
-    ::GdiFlush();
-    const auto* first = static_cast<const DWORD*>(bits);
-    pixels_.assign(first, first + width_ * height_);
-  }
-
-  template <typename Predicate>
-  RECT BoundsWhere(Predicate matches) const {
-    RECT bounds{width_, height_, 0, 0};
-    for (int y = 0; y < height_; ++y) {
-      for (int x = 0; x < width_; ++x) {
-        if (!matches(At(x, y))) continue;
-        bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
-                  std::max<LONG>(bounds.right, x + 1), std::max<LONG>(bounds.bottom, y + 1)};
-      }
-    }
-    return bounds;
-  }
-
-  int width_ = 0;
-  int height_ = 0;
-  std::vector<DWORD> pixels_;
-};
+// The caption's extent: the pixels in none of the capsule's colours nor
+// the background's, the font's smoothed edges included.
+RECT CaptionBounds(const Picture& look) {
+  return look.BoundsWhere([](COLORREF pixel) {
+    return pixel != kFill && pixel != kLight && pixel != kDark && pixel != kBackground;
+  });
+}
 
 int WidthOf(const RECT& box) {
   return box.right - box.left;
@@ -151,7 +78,7 @@ int HeightOf(const RECT& box) {
 
 class IButtonTest : public testing_support::WindowTest {
  protected:
-  Pixels Look() const { return Pixels::Printed(form.Button.Handle()); }
+  Picture Look() const { return Picture::Printed(form.Button.Handle()); }
   void Send(UINT message, int x, int y) {
     ::SendMessageW(form.Button.Handle(), message, 0, MAKELPARAM(x, y));
   }
@@ -170,7 +97,7 @@ TEST_F(IButtonTest, StartsWithTheDesignDefaults) {
 }
 
 TEST_F(IButtonTest, LooksRaisedWithTheFormBackgroundInItsCorners) {
-  const Pixels look = Look();
+  const Picture look = Look();
   // The straight edges run between the centres of the two end circles.
   for (int x = kHeight / 2; x <= kWidth - kHeight / 2; ++x) {
     ASSERT_EQ(look.At(x, 0), kLight) << "top edge at x = " << x;
@@ -190,7 +117,7 @@ TEST_F(IButtonTest, BackgroundShowsOnlyOutsideTheCapsule) {
   ::SetFocus(form.Button.Handle());
   for (const bool pressed : {false, true}) {
     if (pressed) Send(WM_LBUTTONDOWN, kMiddle, kHeight / 2);
-    const Pixels look = Look();
+    const Picture look = Look();
     for (int y = 0; y < kHeight; ++y) {
       int left = 0;
       while (left < kWidth && look.At(left, y) == kBackground) ++left;
@@ -207,14 +134,14 @@ TEST_F(IButtonTest, BackgroundShowsOnlyOutsideTheCapsule) {
 TEST_F(IButtonTest, PressingSwapsTheBevelColoursUntilRelease) {
   Send(WM_LBUTTONDOWN, kMiddle, kHeight / 2);
   EXPECT_TRUE(form.Button.Pressed());
-  const Pixels pressed = Look();
+  const Picture pressed = Look();
   EXPECT_EQ(pressed.At(kMiddle, 0), kDark) << "top edge while pressed";
   EXPECT_EQ(pressed.At(kMiddle, kHeight - 1), kLight) << "bottom edge while pressed";
 
   Send(WM_LBUTTONUP, kMiddle, kHeight / 2);
   EXPECT_FALSE(form.Button.Pressed());
   EXPECT_EQ(::GetCapture(), nullptr) << "the mouse is still captured";
-  const Pixels released = Look();
+  const Picture released = Look();
   EXPECT_EQ(released.At(kMiddle, 0), kLight) << "top edge after release";
   EXPECT_EQ(released.At(kMiddle, kHeight - 1), kDark) << "bottom edge after release";
 }
@@ -253,13 +180,13 @@ TEST_F(IButtonTest, ClicksOnlyWhenAPressIsReleasedOverTheButton) {
 TEST_F(IButtonTest, WithoutBorderShowsAOnePixelBevelOnlyWithTheFocus) {
   form.Button.SetBorderWidth(0);
   form.Show();
-  const Pixels flat = Look();
+  const Picture flat = Look();
   EXPECT_EQ(flat.At(kMiddle, 0), kFill) << "top edge without focus";
   EXPECT_EQ(flat.At(kMiddle, kHeight - 1), kFill) << "bottom edge without focus";
 
   ::SetFocus(form.Button.Handle());
   ASSERT_EQ(::GetFocus(), form.Button.Handle());
-  const Pixels focused = Look();
+  const Picture focused = Look();
   EXPECT_EQ(focused.At(kMiddle, 0), kLight) << "top edge with focus";
   EXPECT_EQ(focused.At(kMiddle, 1), kFill) << "second row with focus";
   EXPECT_EQ(focused.At(kMiddle, kHeight - 1), kDark) << "bottom edge with focus";
@@ -268,15 +195,15 @@ TEST_F(IButtonTest, WithoutBorderShowsAOnePixelBevelOnlyWithTheFocus) {
 
 TEST_F(IButtonTest, CaptionIsCentredWithAHaloAndGrowsWithTheFocus) {
   form.Show();
-  const Pixels plain = Look();
+  const Picture plain = Look();
   ::SetFocus(form.Button.Handle());
   ASSERT_EQ(::GetFocus(), form.Button.Handle());
-  const Pixels focused = Look();
+  const Picture focused = Look();
 
   ASSERT_TRUE(plain.Has(kInk)) << "no caption drawn in the font colour";
   EXPECT_TRUE(plain.Has(kHalo)) << "no halo around the caption";
-  const RECT plainCaption = plain.CaptionBounds();
-  const RECT focusedCaption = focused.CaptionBounds();
+  const RECT plainCaption = CaptionBounds(plain);
+  const RECT focusedCaption = CaptionBounds(focused);
   EXPECT_GT(WidthOf(focusedCaption), WidthOf(plainCaption)) << "caption does not grow with focus";
   EXPECT_GT(HeightOf(focusedCaption), HeightOf(plainCaption)) << "caption does not grow with focus";
   for (const RECT& caption : {plainCaption, focusedCaption}) {
@@ -291,7 +218,7 @@ TEST_F(IButtonTest, DisabledShowsTheCaptionOnceInTheFontShadowNotBold) {
 
   form.Button.SetFontBold(true);
   form.Button.SetEnabled(false);
-  const Pixels disabled = Look();
+  const Picture disabled = Look();
   EXPECT_FALSE(disabled.Has(kInk)) << "caption drawn in the font colour while disabled";
   // Drawn once, not bold, at the place of the enabled caption: a halo or a
   // bold face would reach beyond the enabled caption's box.
@@ -305,13 +232,13 @@ TEST_F(IButtonTest, DisabledShowsTheCaptionOnceInTheFontShadowNotBold) {
 TEST_F(IButtonTest, CaptionChangeIsDrawnWithoutWaitingForARepaint) {
   form.Show();
   ASSERT_TRUE(PumpUntil([this] { return !::GetUpdateRect(form.Button.Handle(), nullptr, FALSE); }));
-  ASSERT_TRUE(Pixels::OnScreen(form.Button.Handle()).Has(kInk)) << "first caption not on screen";
+  ASSERT_TRUE(Picture::OnScreen(form.Button.Handle()).Has(kInk)) << "first caption not on screen";
 
   form.Button.SetCaption("");
   EXPECT_EQ(form.Button.Caption(), "");
-  EXPECT_FALSE(Pixels::OnScreen(form.Button.Handle()).Has(kInk)) << "old caption still shown";
+  EXPECT_FALSE(Picture::OnScreen(form.Button.Handle()).Has(kInk)) << "old caption still shown";
   form.Button.SetCaption(kSolidCaption);
-  EXPECT_TRUE(Pixels::OnScreen(form.Button.Handle()).Has(kInk)) << "new caption not shown";
+  EXPECT_TRUE(Picture::OnScreen(form.Button.Handle()).Has(kInk)) << "new caption not shown";
   EXPECT_EQ(form.Button.Text(), kSolidCaption) << "window text out of step with the caption";
 }
 

@@ -8,12 +8,14 @@
 
 #include "melopad/controls/WheelButton.h"
 #include "melopad/controls/WheelUpDown.h"
+#include "tests/wine/support/Picture.h"
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
-#include "toolkit/UniqueHandle.h"
 
 namespace {
+
+using testing_support::Picture;
 
 // A wheel on its own, tall enough for its bands to be told apart.
 constexpr int kWheelWidth = 16;
@@ -59,41 +61,6 @@ class WheelForm : public toolkit::Form {
     design.clientHeight = kWheelHeight;
     return design;
   }
-};
-
-// The pixels of a window's client area as it draws them when asked to print
-// itself, in a 32-bit top-down DIB.
-class Picture {
- public:
-  explicit Picture(HWND window) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    width_ = client.right;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    const toolkit::UniqueDc dc(::CreateCompatibleDC(nullptr));
-    void* bits = nullptr;
-    const toolkit::UniqueBitmap bitmap(
-        ::CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const toolkit::SelectedObject selected(dc.Get(), bitmap.Get());
-    ::PrintWindow(window, dc.Get(), PW_CLIENTONLY);
-    ::GdiFlush();
-    const auto* first = static_cast<const DWORD*>(bits);
-    pixels_.assign(first, first + client.right * client.bottom);
-  }
-
-  COLORREF At(int x, int y) const {
-    const DWORD pixel = pixels_[static_cast<size_t>(y * width_ + x)];
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-  }
-
- private:
-  int width_ = 0;
-  std::vector<DWORD> pixels_;
 };
 
 COLORREF Shadow() {
@@ -338,7 +305,7 @@ TEST_F(WheelControlsTest, TheValueSitsBetweenTheWheelAtTheLeftAndTheArrowsAtTheR
   EXPECT_TRUE(::EqualRect(&arrows, &right)) << "arrows at " << arrows.left << "," << arrows.top
                                             << " to " << arrows.right << "," << arrows.bottom;
 
-  const Picture look(form.TempoUpDown.Handle());
+  const Picture look = Picture::Printed(form.TempoUpDown.Handle());
   EXPECT_EQ(look.At(31, 0), Highlight()) << "outer bevel not raised";
   EXPECT_EQ(look.At(31, 1), Shadow()) << "inner bevel not lowered";
 }
@@ -360,10 +327,10 @@ TEST_F(WheelControlsTest, EachStepMovesTheRibsOneBand) {
   const int x = kWheelWidth / 2;
   for (const Case& c : cases) {
     for (int phase : c.phases) {
-      const COLORREF before = Picture(form.Wheel.Handle()).At(x, c.from);
+      const COLORREF before = Picture::Printed(form.Wheel.Handle()).At(x, c.from);
       (form.Wheel.*c.step)();
       EXPECT_EQ(form.Wheel.Phase(), phase) << c.name;
-      EXPECT_EQ(Picture(form.Wheel.Handle()).At(x, c.to), before)
+      EXPECT_EQ(Picture::Printed(form.Wheel.Handle()).At(x, c.to), before)
           << c.name << " to phase " << phase;
     }
   }
@@ -372,12 +339,12 @@ TEST_F(WheelControlsTest, EachStepMovesTheRibsOneBand) {
 TEST_F(WheelControlsTest, RibsShowTheButtonShadesAndTheWheelLooksSunk) {
   std::vector<COLORREF> shades;
   for (int step = 0; step < 4; ++step) {
-    shades.push_back(Picture(form.Wheel.Handle()).At(kWheelWidth / 2, kLowerBandRow));
+    shades.push_back(Picture::Printed(form.Wheel.Handle()).At(kWheelWidth / 2, kLowerBandRow));
     form.Wheel.Down();
   }
   EXPECT_EQ(shades, (std::vector<COLORREF>{Face(), Face(), Highlight(), Shadow()}));
 
-  const Picture look(form.Wheel.Handle());
+  const Picture look = Picture::Printed(form.Wheel.Handle());
   const int middle = kWheelHeight / 2;
   EXPECT_EQ(look.At(0, middle), Shadow()) << "left edge";
   EXPECT_EQ(look.At(kWheelWidth / 2, 0), Shadow()) << "top edge";

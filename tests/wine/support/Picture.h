@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -35,10 +36,16 @@ class Picture {
     pixels_.assign(first, first + static_cast<size_t>(width) * static_cast<size_t>(height));
   }
 
+  // What the window's client area looks like when it is asked to print itself.
+  static Picture Printed(HWND window) {
+    const RECT client = ClientOf(window);
+    return Picture(client.right, client.bottom,
+                   [window](HDC dc) { ::PrintWindow(window, dc, PW_CLIENTONLY); });
+  }
+
   // What is on the window's client area now, without asking it to draw.
   static Picture OnScreen(HWND window) {
-    RECT client{};
-    ::GetClientRect(window, &client);
+    const RECT client = ClientOf(window);
     return Picture(client.right, client.bottom, [window, client](HDC dc) {
       const toolkit::WindowDc screen(window);
       ::BitBlt(dc, 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
@@ -53,6 +60,9 @@ class Picture {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
   }
 
+  // Whether any pixel of the picture has the colour.
+  bool Has(COLORREF color) const { return Has(color, {0, 0, width_, height_}); }
+
   // Whether any pixel inside the area (right and bottom excluded) has the colour.
   bool Has(COLORREF color, const RECT& area) const {
     for (int y = area.top; y < area.bottom; ++y) {
@@ -63,7 +73,31 @@ class Picture {
     return false;
   }
 
+  // The smallest box holding every pixel of the colour; empty if none.
+  RECT BoundsOf(COLORREF color) const {
+    return BoundsWhere([color](COLORREF pixel) { return pixel == color; });
+  }
+
+  // The smallest box holding every pixel whose colour matches; empty if none.
+  RECT BoundsWhere(const std::function<bool(COLORREF)>& matches) const {
+    RECT bounds{width_, height_, 0, 0};
+    for (int y = 0; y < height_; ++y) {
+      for (int x = 0; x < width_; ++x) {
+        if (!matches(At(x, y))) continue;
+        bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
+                  std::max<LONG>(bounds.right, x + 1), std::max<LONG>(bounds.bottom, y + 1)};
+      }
+    }
+    return bounds;
+  }
+
  private:
+  static RECT ClientOf(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    return client;
+  }
+
   int width_;
   int height_;
   std::vector<DWORD> pixels_;

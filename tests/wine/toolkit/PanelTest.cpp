@@ -2,18 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <string>
-#include <vector>
 
+#include "tests/wine/support/Picture.h"
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
-#include "toolkit/UniqueHandle.h"
 
 namespace {
 
+using testing_support::Picture;
 using toolkit::Bevel;
 
 constexpr int kWidth = 120;
@@ -21,66 +19,6 @@ constexpr int kHeight = 30;
 // A solid glyph: its inside has the exact text colour whatever the font's
 // smoothing, so the caption is found by colour.
 constexpr char kSolidCaption[] = "■";
-
-// The pixels of a window's client area, in a 32-bit top-down DIB.
-class Picture {
- public:
-  // What the window draws when asked to print itself.
-  static Picture Printed(HWND window) {
-    return Picture([window](HDC dc) { ::PrintWindow(window, dc, PW_CLIENTONLY); });
-  }
-  // What is on the window now, without asking it to draw.
-  static Picture OnScreen(HWND window) {
-    return Picture([window](HDC dc) {
-      const toolkit::WindowDc screen(window);
-      ::BitBlt(dc, 0, 0, kWidth, kHeight, screen.Get(), 0, 0, SRCCOPY);
-    });
-  }
-
-  COLORREF At(int x, int y) const {
-    const DWORD pixel = pixels_[static_cast<size_t>(y * kWidth + x)];
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-  }
-
-  // The smallest box holding every pixel of the colour; empty if none.
-  RECT BoundsOf(COLORREF color) const {
-    RECT bounds{kWidth, kHeight, 0, 0};
-    for (int y = 0; y < kHeight; ++y) {
-      for (int x = 0; x < kWidth; ++x) {
-        if (At(x, y) != color) continue;
-        bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
-                  std::max<LONG>(bounds.right, x + 1), std::max<LONG>(bounds.bottom, y + 1)};
-      }
-    }
-    return bounds;
-  }
-
-  bool Has(COLORREF color) const {
-    const RECT bounds = BoundsOf(color);
-    return !::IsRectEmpty(&bounds);
-  }
-
- private:
-  explicit Picture(const std::function<void(HDC)>& capture) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    const toolkit::UniqueDc dc(::CreateCompatibleDC(nullptr));
-    void* bits = nullptr;
-    const toolkit::UniqueBitmap bitmap(
-        ::CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const toolkit::SelectedObject selected(dc.Get(), bitmap.Get());
-    capture(dc.Get());
-    ::GdiFlush();
-    const auto* first = static_cast<const DWORD*>(bits);
-    pixels_.assign(first, first + kWidth * kHeight);
-  }
-
-  std::vector<DWORD> pixels_;
-};
 
 toolkit::FormDesign Design() {
   toolkit::FormDesign design;
