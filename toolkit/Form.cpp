@@ -68,7 +68,12 @@ Form::Form(const FormDesign& design, HWND owner)
   if (design.color) background_.Reset(::CreateSolidBrush(*design.color));
   CreateOwnClass(kFormClass, ExStyleOf(design), StyleOf(design), {design.left, design.top, 0, 0},
                  owner, design.caption);
-  SetClientSize(design.clientWidth, design.clientHeight);
+  if (design.width > 0 && design.height > 0) {
+    ::SetWindowPos(Handle(), nullptr, 0, 0, design.width, design.height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    SetClientSize(design.clientWidth, design.clientHeight);
+  }
   if (design.position == FormPosition::ScreenCenter) CenterOnScreen();
 }
 

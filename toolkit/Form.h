@@ -29,6 +29,10 @@ struct FormDesign {
   std::string caption;
   int clientWidth = 0;
   int clientHeight = 0;
+  // The outer size, frame and caption included; when set, it is used
+  // instead of the client size.
+  int width = 0;
+  int height = 0;
   BorderStyle border = BorderStyle::Single;
   bool systemMenu = true;
   bool minimizeBox = false;

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace toolkit {
 
@@ -36,6 +38,14 @@ struct FileDialogSettings {
   bool resizable = false;
 };
 
+// The printer to print on and its settings, as the printer set-up dialog
+// leaves them: the printer's name (empty for the default printer) and its
+// DEVMODEW with the driver's extra bytes (empty for the printer's defaults).
+struct PrinterChoice {
+  std::string printerName;
+  std::vector<std::uint8_t> deviceMode;
+};
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -45,9 +55,12 @@ class Prompter {
                                                       const FileDialogSettings& settings) = 0;
   virtual std::optional<std::string> ChooseFileToSave(HWND owner,
                                                       const FileDialogSettings& settings) = 0;
+  // The printer set-up dialog, starting from the choice; false when it was
+  // cancelled, which leaves the choice as it was.
+  virtual bool SetUpPrinter(HWND owner, PrinterChoice& choice) = 0;
 };
 
-// Shows the system's message box and common file dialogs.
+// Shows the system's message box and common dialogs (files, printer set-up).
 class SystemPrompter final : public Prompter {
  public:
   MessageAnswer ShowMessage(HWND owner, const MessageRequest& request) override;
@@ -55,6 +68,7 @@ class SystemPrompter final : public Prompter {
                                               const FileDialogSettings& settings) override;
   std::optional<std::string> ChooseFileToSave(HWND owner,
                                               const FileDialogSettings& settings) override;
+  bool SetUpPrinter(HWND owner, PrinterChoice& choice) override;
 };
 
 }  // namespace toolkit

@@ -75,6 +75,9 @@ using UniqueMenu = UniqueHandle<NullEmptyTraits<HMENU, ::DestroyMenu>>;
 using UniqueAccelerators = UniqueHandle<NullEmptyTraits<HACCEL, ::DestroyAcceleratorTable>>;
 using UniqueWindowStation = UniqueHandle<NullEmptyTraits<HWINSTA, ::CloseWindowStation>>;
 using UniqueDesktop = UniqueHandle<NullEmptyTraits<HDESK, ::CloseDesktop>>;
+using UniqueMetafile = UniqueHandle<NullEmptyTraits<HMETAFILE, ::DeleteMetaFile>>;
+using UniqueEnhMetafile = UniqueHandle<NullEmptyTraits<HENHMETAFILE, ::DeleteEnhMetaFile>>;
+using UniqueGlobal = UniqueHandle<NullEmptyTraits<HGLOBAL, ::GlobalFree>>;
 
 // Selects a GDI object into a device context for one scope and puts the
 // previous one back, so objects are never deleted while selected.
@@ -88,6 +91,23 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// GlobalLock and GlobalUnlock for one scope: the memory of a movable block.
+class LockedGlobal {
+ public:
+  explicit LockedGlobal(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {}
+  LockedGlobal(const LockedGlobal&) = delete;
+  LockedGlobal& operator=(const LockedGlobal&) = delete;
+  ~LockedGlobal() {
+    if (data_ != nullptr) ::GlobalUnlock(memory_);
+  }
+  void* Get() const { return data_; }
+  SIZE_T Size() const { return data_ != nullptr ? ::GlobalSize(memory_) : 0; }
+
+ private:
+  HGLOBAL memory_;
+  void* data_;
 };
 
 // The device context of a window's client area, released at scope end.

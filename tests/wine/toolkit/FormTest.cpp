@@ -42,6 +42,19 @@ TEST_F(FormTest, DesignSetsCaptionAndClientSize) {
   EXPECT_EQ(client.height, 100);
 }
 
+TEST_F(FormTest, ADesignedOuterSizeIsTheWholeWindowsSize) {
+  toolkit::FormDesign design = SmallDesign("外形");
+  design.width = 289;
+  design.height = 388;
+  design.border = toolkit::BorderStyle::Sizeable;
+  toolkit::Form form(design);
+  RECT outer{};
+  ::GetWindowRect(form.Handle(), &outer);
+  EXPECT_EQ(outer.right - outer.left, 289);
+  EXPECT_EQ(outer.bottom - outer.top, 388);
+  EXPECT_LT(form.ClientRect().width, 289) << "the frame takes its part";
+}
+
 TEST_F(FormTest, ModalFormEndsWithTheClickedButtonsResult) {
   DialogForm dialog;
   ::PostMessageW(dialog.OkButton.Handle(), BM_CLICK, 0, 0);

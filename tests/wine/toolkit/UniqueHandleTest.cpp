@@ -59,6 +59,33 @@ TEST(UniqueFile, FailedCreateFileCountsAsEmpty) {
   EXPECT_FALSE(file);
 }
 
+TEST(UniqueGlobal, LockedMemoryIsUnlockedAtScopeEndAndFreedWithItsOwner) {
+  HGLOBAL raw = nullptr;
+  {
+    toolkit::UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, 16));
+    raw = memory.Get();
+    {
+      const toolkit::LockedGlobal locked(memory.Get());
+      ASSERT_NE(locked.Get(), nullptr);
+      EXPECT_GE(locked.Size(), 16U);
+      EXPECT_EQ(::GlobalFlags(raw) & GMEM_LOCKCOUNT, 1U);
+    }
+    EXPECT_EQ(::GlobalFlags(raw) & GMEM_LOCKCOUNT, 0U);
+  }
+  EXPECT_EQ(::GlobalFlags(raw), GMEM_INVALID_HANDLE) << "freed";
+}
+
+TEST(UniqueEnhMetafile, TheMetafileIsDeletedWithItsOwner) {
+  HENHMETAFILE raw = nullptr;
+  {
+    const toolkit::UniqueEnhMetafile picture(
+        ::CloseEnhMetaFile(::CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr)));
+    raw = picture.Get();
+    EXPECT_EQ(::GetObjectType(raw), static_cast<DWORD>(OBJ_ENHMETAFILE));
+  }
+  EXPECT_EQ(::GetObjectType(raw), 0U);
+}
+
 TEST(SelectedObject, PutsThePreviousObjectBack) {
   toolkit::UniqueDc dc(::CreateCompatibleDC(nullptr));
   toolkit::UniquePen pen(::CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));

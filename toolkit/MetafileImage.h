@@ -1,0 +1,27 @@
+// A picture control that stretches a metafile over its whole client area,
+// so the picture grows and shrinks with the control.
+#pragma once
+
+#include <optional>
+
+#include "toolkit/Control.h"
+#include "toolkit/Metafile.h"
+
+namespace toolkit {
+
+class MetafileImage : public Control {
+ public:
+  void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+  // Keeps a copy of its own; the caller may free the picture it handed over.
+  void SetPicture(const Metafile& picture);
+  const std::optional<Metafile>& Picture() const { return picture_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint(HDC dc);
+  std::optional<Metafile> picture_;
+};
+
+}  // namespace toolkit
