@@ -8,8 +8,8 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 fonts-wine libasound2
-  xvfb xauth x11-utils imagemagick
-  locales fonts-ipafont-gothic fonts-ipafont-mincho
+  xvfb xauth x11-utils imagemagick ghostscript
+  locales fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
 )
 
 as_root() {

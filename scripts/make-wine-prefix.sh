@@ -33,7 +33,8 @@ fonts_reg="$WINEPREFIX/font-substitutes.reg"
   for pair in "ＭＳ Ｐゴシック=IPAPGothic" "ＭＳ ゴシック=IPAGothic" \
               "ＭＳ Ｐ明朝=IPAPMincho" "ＭＳ 明朝=IPAMincho" \
               "MS PGothic=IPAPGothic" "MS Gothic=IPAGothic" \
-              "MS PMincho=IPAPMincho" "MS Mincho=IPAMincho" "MS UI Gothic=IPAPGothic"; do
+              "MS PMincho=IPAPMincho" "MS Mincho=IPAMincho" "MS UI Gothic=IPAPGothic" \
+              "Arial Black=DejaVu Sans"; do
     printf '"%s"="%s"\r\n' "${pair%%=*}" "${pair#*=}"
   done
 } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$fonts_reg"

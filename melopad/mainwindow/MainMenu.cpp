@@ -36,7 +36,7 @@ std::vector<MenuEntry> MainMenuTable(TMelopadForm& form) {
        {},
        {
            {"ヘルプ(&T)", &form.MnuHelpHelp, [f] { f->MnuHelpHelpClick(); }},
-           {"キーボード入力一覧...", &form.MnuKeyMap},
+           {"キーボード入力一覧...", &form.MnuKeyMap, [f] { f->MnuKeyMapClick(); }},
            {"Brightlark Onlineへアクセス", &form.MnuHelpHomepage,
             [f] { f->MnuHelpHomepageClick(); }},
            MenuSeparator(&form.MnuHelpPartition),

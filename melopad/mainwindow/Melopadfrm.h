@@ -63,6 +63,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void ScoreListBoxKeyDown(WPARAM key);
   void MnuOptionSongNameClick();
   void MnuOptionAnalizeClick();
+  void MnuKeyMapClick();
 
   // The menu commands.
   void MnuNewClick();

@@ -1,8 +1,9 @@
 // The commands that open windows of their own: playing the melody (tool
-// bar, keys, context menu) and the analysis.
+// bar, keys, context menu), the analysis and the key map.
 #include "melopad/mainwindow/Melopadfrm.h"
 #include "melopad/playback/Playingfrm.h"
 #include "melopad/windows/Analizefrm.h"
+#include "melopad/windows/Keymapfrm.h"
 
 void TMelopadForm::PlayButtonClick() {
   PlayFrom(0);
@@ -23,4 +24,10 @@ void TMelopadForm::MnuOptionAnalizeClick() {
   analysis.ShowModal();
   // Merging rests may have made another length current.
   ShowCurrentLength();
+}
+
+// The key map window lives only while it is shown.
+void TMelopadForm::MnuKeyMapClick() {
+  TKeyMapForm keyMap(Handle());
+  keyMap.ShowModal();
 }

@@ -35,6 +35,19 @@ std::optional<std::string> ScriptedPrompter::ChooseFileToSave(
   return NextFile(Kind::SaveFile, settings);
 }
 
+bool ScriptedPrompter::SetUpPrinter(HWND, toolkit::PrinterChoice& choice) {
+  asked_.push_back({Kind::PrinterSetup, {}, {}, choice});
+  if (printerAnswers_.empty()) {
+    ADD_FAILURE() << "unexpected printer set-up dialog";
+    return false;
+  }
+  std::optional<toolkit::PrinterChoice> answer = printerAnswers_.front();
+  printerAnswers_.pop_front();
+  if (!answer) return false;
+  choice = *answer;
+  return true;
+}
+
 std::optional<std::string> ScriptedPrompter::NextFile(Kind kind,
                                                       const toolkit::FileDialogSettings& settings) {
   asked_.push_back({kind, {}, settings});

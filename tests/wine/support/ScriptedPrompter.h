@@ -13,33 +13,43 @@ namespace testing_support {
 
 class ScriptedPrompter final : public toolkit::Prompter {
  public:
-  enum class Kind { Message, OpenFile, SaveFile };
+  enum class Kind { Message, OpenFile, SaveFile, PrinterSetup };
   struct Question {
     Kind kind;
     toolkit::MessageRequest message;
     toolkit::FileDialogSettings dialog;
+    // What the printer set-up dialog started from.
+    toolkit::PrinterChoice printer;
   };
 
   void WillAnswer(toolkit::MessageAnswer answer) { messageAnswers_.push_back(answer); }
   // A path, or nothing for a cancelled dialog.
   void WillChoose(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
+  // A printer and its settings, or nothing for a cancelled printer set-up.
+  void WillSetUpPrinter(std::optional<toolkit::PrinterChoice> choice) {
+    printerAnswers_.push_back(std::move(choice));
+  }
 
   const std::vector<Question>& Asked() const { return asked_; }
   // The texts of the message boxes shown so far.
   std::vector<std::string> Messages() const;
-  bool ScriptUsedUp() const { return messageAnswers_.empty() && fileAnswers_.empty(); }
+  bool ScriptUsedUp() const {
+    return messageAnswers_.empty() && fileAnswers_.empty() && printerAnswers_.empty();
+  }
 
   toolkit::MessageAnswer ShowMessage(HWND owner, const toolkit::MessageRequest& request) override;
   std::optional<std::string> ChooseFileToOpen(HWND owner,
                                               const toolkit::FileDialogSettings& settings) override;
   std::optional<std::string> ChooseFileToSave(HWND owner,
                                               const toolkit::FileDialogSettings& settings) override;
+  bool SetUpPrinter(HWND owner, toolkit::PrinterChoice& choice) override;
 
  private:
   std::optional<std::string> NextFile(Kind kind, const toolkit::FileDialogSettings& settings);
 
   std::deque<toolkit::MessageAnswer> messageAnswers_;
   std::deque<std::optional<std::string>> fileAnswers_;
+  std::deque<std::optional<toolkit::PrinterChoice>> printerAnswers_;
   std::vector<Question> asked_;
 };
 
