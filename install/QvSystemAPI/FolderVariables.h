@@ -1,0 +1,31 @@
+// Folder specifications of the setup script: a folder variable, a backslash
+// and the rest of the path, turned into a folder of this machine. All texts
+// are code page 932.
+#pragma once
+
+#include <string>
+
+#include "install/QvSystemAPI/OldVersionSearch.h"
+#include "install/QvSystemAPI/SystemFolders.h"
+
+namespace install {
+
+// Expands a folder specification. rest is the text after its first backslash
+// (the whole text without one). The whole specification is searched, without
+// regard to ASCII case, for "%WINDIR%", "%SYSTEMDIR%", "%PROGRAMFILESDIR%",
+// "%DOSCOMMANDDIR%", "%SYSTEMROOTDIR%", "%ABSOLUTE%", "%REGISTRY%" and
+// "%SEARCHFILEDIR%" in this order; the first found decides:
+// the Windows, system, Program Files or DOS command folder, "\" and rest; the
+// system root (which ends in "\") and rest; rest alone; the registry string
+// value that rest names ("HKEY_...\key path\value name"); the folder of the
+// old version of the file rest. Without any variable the result is rest.
+std::string ExpandFolderVariable(const std::string& spec,
+                                 PlatformFamily family = RunningPlatformFamily(),
+                                 const MessagePump& processMessages = ProcessApplicationMessages);
+
+// The string value that "root name\key path\value name" names, or empty when
+// it cannot be read for any reason. Root names other than HKEY_LOCAL_MACHINE,
+// HKEY_CLASSES_ROOT and HKEY_CURRENT_USER read from HKEY_CURRENT_CONFIG.
+std::string ReadRegistryVariable(const std::string& rest);
+
+}  // namespace install

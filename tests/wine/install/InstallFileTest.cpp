@@ -1,0 +1,223 @@
+#include "install/installsystem/installsystem.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "install/QvSystemAPI/Files.h"
+#include "tests/wine/support/ErrorMessage.h"
+#include "tests/wine/support/TestFiles.h"
+#include "toolkit/Text.h"
+#include "toolkit/UniqueHandle.h"
+
+namespace {
+
+using testing_support::ErrorMessageOf;
+using testing_support::ReadBytes;
+using testing_support::ScratchFolder;
+using testing_support::WriteBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+std::string ThisProgram() {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return toolkit::Narrow(path);
+}
+
+// The editor built beside the tests; its version resource says 1.0.0.0.
+std::string Editor() {
+  const std::string program = ThisProgram();
+  return program.substr(0, program.rfind('\\') + 1) + "melopad.exe";
+}
+
+// A local time at an even second, as a file time.
+FILETIME LocalTime(int minute, int second) {
+  SYSTEMTIME system{};
+  system.wYear = 2001;
+  system.wMonth = 3;
+  system.wDay = 21;
+  system.wHour = 12;
+  system.wMinute = static_cast<WORD>(minute);
+  system.wSecond = static_cast<WORD>(second);
+  FILETIME local{};
+  FILETIME utc{};
+  ::SystemTimeToFileTime(&system, &local);
+  ::LocalFileTimeToFileTime(&local, &utc);
+  return utc;
+}
+
+void SetWriteTime(const std::string& path, const FILETIME& time) {
+  const toolkit::UniqueFile file(::CreateFileW(toolkit::Widen(path).c_str(), FILE_WRITE_ATTRIBUTES,
+                                               0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(file) << path;
+  ASSERT_TRUE(::SetFileTime(file.Get(), nullptr, nullptr, &time));
+}
+
+// The file's bytes with a marker after them: an appended tail does not
+// disturb the version resource, and tells the two files apart.
+void WriteMarked(const std::string& from, const std::string& to, std::uint8_t marker) {
+  Bytes bytes = ReadBytes(from);
+  bytes.push_back(marker);
+  WriteBytes(to, bytes);
+}
+
+std::uint8_t Marker(const std::string& path) {
+  return ReadBytes(path).back();
+}
+
+void ExpectVersion(const install::FileVersion& version, int major, int minor, int release,
+                   int build) {
+  EXPECT_EQ(version.majorVersion, major);
+  EXPECT_EQ(version.minorVersion, minor);
+  EXPECT_EQ(version.release, release);
+  EXPECT_EQ(version.build, build);
+}
+
+TEST(GetFileVersion, ReadsTheVersionResourceOfAProgram) {
+  ExpectVersion(install::GetFileVersion(Editor()), 1, 0, 0, 0);
+}
+
+TEST(GetFileVersion, FilesWithoutVersionResourceGiveMinusOnes) {
+  ScratchFolder folder;
+  WriteBytes(folder.File("plain.txt"), Bytes{'a', 'b'});
+  for (const std::string& path : {ThisProgram(), folder.File("plain.txt"), folder.File("none")}) {
+    ExpectVersion(install::GetFileVersion(path), -1, -1, -1, -1);
+  }
+}
+
+TEST(IsNewerVersion, ComparesTheVersionResourcesOfRealFiles) {
+  ScratchFolder folder;
+  WriteBytes(folder.File("plain.txt"), Bytes{'a'});
+  const std::string editor = Editor();
+  const std::string plain = folder.File("plain.txt");
+  const std::string self = ThisProgram();
+  struct Case {
+    std::string source;
+    std::string target;
+    bool newer;
+  };
+  const std::vector<Case> cases = {
+      {editor, plain, true},    // the target has no version
+      {plain, editor, false},   // no version against 1.0.0.0
+      {editor, editor, false},  // equal versions
+      {plain, self, true},      // neither has a version
+      {self, editor, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(install::IsNewerVersion(c.source, c.target), c.newer) << c.source << " " << c.target;
+  }
+}
+
+TEST(InstallFileToFolder, AMissingFolderIsCreatedWithItsParentsAndGetsTheCopy) {
+  ScratchFolder folder;
+  const std::string source = folder.File("表示.txt");
+  WriteBytes(source, Bytes{1, 2, 3});
+  SetWriteTime(source, LocalTime(10, 20));
+  const std::string target = folder.File("a\\b\\c");
+  install::InstallFileToFolder(source, target, false);
+  EXPECT_EQ(ReadBytes(target + "\\表示.txt"), (Bytes{1, 2, 3}));
+  EXPECT_EQ(install::GetFileDateTime(target + "\\表示.txt"), install::GetFileDateTime(source));
+}
+
+TEST(InstallFileToFolder, ReplacesByVersionThenByForceOrLaterTimeStamp) {
+  enum class Kind { Editor, Plain };
+  struct Case {
+    const char* name;
+    Kind source;
+    Kind target;
+    int sourceMinute;
+    int targetMinute;
+    bool force;
+    bool replaced;
+  };
+  const std::vector<Case> cases = {
+      {"versioned source over unversioned target, older", Kind::Editor, Kind::Plain, 1, 5, false,
+       true},
+      {"unversioned over unversioned, older", Kind::Plain, Kind::Plain, 1, 5, false, true},
+      {"unversioned over versioned, older", Kind::Plain, Kind::Editor, 1, 5, false, false},
+      {"unversioned over versioned, later", Kind::Plain, Kind::Editor, 9, 5, false, true},
+      {"unversioned over versioned, forced", Kind::Plain, Kind::Editor, 1, 5, true, true},
+      {"equal versions, equal times", Kind::Editor, Kind::Editor, 5, 5, false, false},
+      {"equal versions, equal times, forced", Kind::Editor, Kind::Editor, 5, 5, true, true},
+      {"equal versions, later source", Kind::Editor, Kind::Editor, 6, 5, false, true},
+      {"equal versions, older source", Kind::Editor, Kind::Editor, 4, 5, false, false},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder folder;
+    ::CreateDirectoryW(toolkit::Widen(folder.File("src")).c_str(), nullptr);
+    ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
+    const std::string source = folder.File("src\\app.exe");
+    const std::string target = folder.File("dst\\app.exe");
+    const auto make = [&](Kind kind, const std::string& path, std::uint8_t marker) {
+      if (kind == Kind::Editor) {
+        WriteMarked(Editor(), path, marker);
+      } else {
+        WriteBytes(path, Bytes{'t', 'e', 'x', 't', marker});
+      }
+    };
+    make(c.source, source, 1);
+    make(c.target, target, 2);
+    SetWriteTime(source, LocalTime(c.sourceMinute, 0));
+    SetWriteTime(target, LocalTime(c.targetMinute, 0));
+    const install::FileDateTime before = install::GetFileDateTime(target);
+
+    install::InstallFileToFolder(source, folder.File("dst") + "\\", c.force);
+
+    EXPECT_EQ(Marker(target), c.replaced ? 1 : 2) << c.name;
+    EXPECT_EQ(install::GetFileDateTime(target),
+              c.replaced ? install::GetFileDateTime(source) : before)
+        << c.name;
+  }
+}
+
+TEST(InstallFileToFolder, ATargetInUseThatShouldBeReplacedRaisesTheCreateError) {
+  ScratchFolder folder;
+  WriteBytes(folder.File("a.txt"), Bytes{1});
+  ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
+  WriteBytes(folder.File("dst\\a.txt"), Bytes{2});
+  // Held open by another user who shares nothing, so it can be neither
+  // deleted nor overwritten.
+  const toolkit::UniqueFile inUse(::CreateFileW(toolkit::Widen(folder.File("dst\\a.txt")).c_str(),
+                                                GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                                nullptr));
+  ASSERT_TRUE(inUse);
+  EXPECT_EQ(ErrorMessageOf([&] {
+              install::InstallFileToFolder(folder.File("a.txt"), folder.File("dst"), true);
+            }),
+            "ファイル " + folder.File("dst\\a.txt") + " を作成できません");
+  std::uint8_t byte = 0;
+  DWORD read = 0;
+  ASSERT_TRUE(::ReadFile(inUse.Get(), &byte, 1, &read, nullptr));
+  EXPECT_EQ(byte, 2);
+}
+
+TEST(InstallFileToFolder, AMissingSourceRaisesAnError) {
+  ScratchFolder folder;
+  ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
+  // No target: the copy cannot open the source.
+  EXPECT_EQ(ErrorMessageOf([&] {
+              install::InstallFileToFolder(folder.File("gone.exe"), folder.File("dst"), false);
+            }),
+            "ファイル " + folder.File("gone.exe") + " は開けません");
+  // A versioned target: the source has no time stamp to compare.
+  WriteMarked(Editor(), folder.File("dst\\gone.exe"), 2);
+  EXPECT_THROW(install::InstallFileToFolder(folder.File("gone.exe"), folder.File("dst"), false),
+               std::runtime_error);
+  EXPECT_EQ(Marker(folder.File("dst\\gone.exe")), 2);
+}
+
+TEST(InstallFileToFolder, AFolderOfTheFilesNameIsNoTargetAndTheCopyFails) {
+  ScratchFolder folder;
+  WriteBytes(folder.File("a.txt"), Bytes{1});
+  ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
+  ::CreateDirectoryW(toolkit::Widen(folder.File("dst\\a.txt")).c_str(), nullptr);
+  EXPECT_THROW(install::InstallFileToFolder(folder.File("a.txt"), folder.File("dst"), false),
+               std::runtime_error);
+  EXPECT_TRUE(install::FolderExists(folder.File("dst\\a.txt")));
+}
+
+}  // namespace
