@@ -33,17 +33,17 @@ std::string ReadRegistryVariable(const std::string& rest) {
   }
 }
 
-std::string ExpandFolderVariable(const std::string& spec, PlatformFamily family,
+std::string ExpandFolderVariable(const std::string& folderPath, PlatformFamily family,
                                  const MessagePump& processMessages) {
-  const std::string rest = TextAfterFirst(spec, '\\');
-  if (ContainsText("%WINDIR%", spec)) return GetWindowsDir(family) + "\\" + rest;
-  if (ContainsText("%SYSTEMDIR%", spec)) return GetSystemDir(family) + "\\" + rest;
-  if (ContainsText("%PROGRAMFILESDIR%", spec)) return GetProgramFilesDir() + "\\" + rest;
-  if (ContainsText("%DOSCOMMANDDIR%", spec)) return GetDosCommandDir(family) + "\\" + rest;
-  if (ContainsText("%SYSTEMROOTDIR%", spec)) return GetSystemRootDir(family) + rest;
-  if (ContainsText("%ABSOLUTE%", spec)) return rest;
-  if (ContainsText("%REGISTRY%", spec)) return ReadRegistryVariable(rest);
-  if (ContainsText("%SEARCHFILEDIR%", spec)) {
+  const std::string rest = TextAfterFirst(folderPath, '\\');
+  if (ContainsText("%WINDIR%", folderPath)) return GetWindowsDir(family) + "\\" + rest;
+  if (ContainsText("%SYSTEMDIR%", folderPath)) return GetSystemDir(family) + "\\" + rest;
+  if (ContainsText("%PROGRAMFILESDIR%", folderPath)) return GetProgramFilesDir() + "\\" + rest;
+  if (ContainsText("%DOSCOMMANDDIR%", folderPath)) return GetDosCommandDir(family) + "\\" + rest;
+  if (ContainsText("%SYSTEMROOTDIR%", folderPath)) return GetSystemRootDir(family) + rest;
+  if (ContainsText("%ABSOLUTE%", folderPath)) return rest;
+  if (ContainsText("%REGISTRY%", folderPath)) return ReadRegistryVariable(rest);
+  if (ContainsText("%SEARCHFILEDIR%", folderPath)) {
     return SearchFileFolder(rest, family, processMessages);
   }
   return rest;

@@ -1,4 +1,4 @@
-// Folder specifications of the setup script: a folder variable, a backslash
+// Folder paths of the setup script: a folder variable, a backslash
 // and the rest of the path, turned into a folder of this machine. All texts
 // are code page 932.
 #pragma once
@@ -10,8 +10,8 @@
 
 namespace install {
 
-// Expands a folder specification. rest is the text after its first backslash
-// (the whole text without one). The whole specification is searched, without
+// Expands a folder path. rest is the text after its first backslash
+// (the whole text without one). The whole path is searched, without
 // regard to ASCII case, for "%WINDIR%", "%SYSTEMDIR%", "%PROGRAMFILESDIR%",
 // "%DOSCOMMANDDIR%", "%SYSTEMROOTDIR%", "%ABSOLUTE%", "%REGISTRY%" and
 // "%SEARCHFILEDIR%" in this order; the first found decides:
@@ -19,7 +19,7 @@ namespace install {
 // system root (which ends in "\") and rest; rest alone; the registry string
 // value that rest names ("HKEY_...\key path\value name"); the folder of the
 // old version of the file rest. Without any variable the result is rest.
-std::string ExpandFolderVariable(const std::string& spec,
+std::string ExpandFolderVariable(const std::string& folderPath,
                                  PlatformFamily family = RunningPlatformFamily(),
                                  const MessagePump& processMessages = ProcessApplicationMessages);
 

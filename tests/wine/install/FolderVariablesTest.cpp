@@ -21,8 +21,8 @@ using testing_support::ScratchFolder;
 
 void NoMessages() {}
 
-std::string Expand(const std::string& spec, PlatformFamily family) {
-  return install::ExpandFolderVariable(spec, family, NoMessages);
+std::string Expand(const std::string& folderPath, PlatformFamily family) {
+  return install::ExpandFolderVariable(folderPath, family, NoMessages);
 }
 
 void MakeFolder(const std::string& path) {
@@ -59,7 +59,7 @@ class FolderVariablesTest : public ::testing::Test {
 TEST_F(FolderVariablesTest, EveryVariableExpandsOnBothFamilies) {
   const std::string root = windows_.substr(0, 2) + "\\";
   const struct {
-    std::string spec;
+    std::string folderPath;
     std::string nt;
     std::string x9;
   } cases[] = {
@@ -81,8 +81,8 @@ TEST_F(FolderVariablesTest, EveryVariableExpandsOnBothFamilies) {
       {"%REGISTRY%%ABSOLUTE%\\C:\\A", "C:\\A", "C:\\A"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Expand(c.spec, PlatformFamily::kNt), c.nt) << c.spec;
-    EXPECT_EQ(Expand(c.spec, PlatformFamily::k9x), c.x9) << c.spec;
+    EXPECT_EQ(Expand(c.folderPath, PlatformFamily::kNt), c.nt) << c.folderPath;
+    EXPECT_EQ(Expand(c.folderPath, PlatformFamily::k9x), c.x9) << c.folderPath;
   }
 }
 
@@ -125,7 +125,7 @@ TEST_F(RegistryVariableTest, ReadsTheNamedValueBelowTheNamedRoot) {
   Write(HKEY_CURRENT_USER, "Software\\InstallFolderTests\\Maker\\Tool", "", "C:\\Default");
   Write(HKEY_CLASSES_ROOT, "Software\\InstallFolderTests\\Maker\\Tool", "Path", "C:\\Classes");
   const struct {
-    const char* spec;
+    const char* folderPath;
     const char* expected;
   } cases[] = {
       {"%REGISTRY%\\HKEY_LOCAL_MACHINE\\Software\\InstallFolderTests\\Maker\\Tool\\Path",
@@ -142,8 +142,9 @@ TEST_F(RegistryVariableTest, ReadsTheNamedValueBelowTheNamedRoot) {
       {"%REGISTRY%\\HKEY_USERS\\Software\\InstallFolderTests\\Maker\\Tool\\Path", ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(install::ExpandFolderVariable(c.spec, PlatformFamily::kNt, NoMessages), c.expected)
-        << c.spec;
+    EXPECT_EQ(install::ExpandFolderVariable(c.folderPath, PlatformFamily::kNt, NoMessages),
+              c.expected)
+        << c.folderPath;
   }
 }
 
