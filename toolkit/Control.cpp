@@ -71,14 +71,6 @@ Rect Panel::ContentRect() const {
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      const PaintDc dc(Handle());
-      Paint(dc.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_SETTEXT: {
       // The caption shows the text, so a new text is a new picture.
       const LRESULT result = CallDefault(message, wParam, lParam);
@@ -107,7 +99,7 @@ void Panel::SetFontColor(COLORREF color) {
   Refresh();
 }
 
-void Panel::Paint(HDC dc) {
+void Panel::OnPaint(HDC dc) {
   RECT area{};
   ::GetClientRect(Handle(), &area);
   if (color_) {

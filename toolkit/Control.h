@@ -46,7 +46,7 @@ class Panel : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint(HDC dc);
+  void OnPaint(HDC dc) override;
   void DrawCaption(HDC dc, const RECT& area);
   void Refresh();
 

@@ -22,14 +22,6 @@ void Image::SetPicture(UniqueBitmap picture) {
 
 LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PaintDc dc(Handle());
-      Paint(dc.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_ERASEBKGND:
       EraseWithParentBackground(reinterpret_cast<HDC>(wParam));
       return 1;
@@ -38,7 +30,7 @@ LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-void Image::Paint(HDC dc) {
+void Image::OnPaint(HDC dc) {
   if (!picture_) return;
   BITMAP info{};
   ::GetObjectW(picture_.Get(), sizeof info, &info);

@@ -20,14 +20,6 @@ void MetafileImage::SetPicture(const Metafile& picture) {
 
 LRESULT MetafileImage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PaintDc dc(Handle());
-      Paint(dc.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_ERASEBKGND:
       EraseWithParentBackground(reinterpret_cast<HDC>(wParam));
       return 1;
@@ -36,7 +28,7 @@ LRESULT MetafileImage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
-void MetafileImage::Paint(HDC dc) {
+void MetafileImage::OnPaint(HDC dc) {
   if (!picture_) return;
   RECT client{};
   ::GetClientRect(Handle(), &client);

@@ -20,7 +20,7 @@ class MetafileImage : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint(HDC dc);
+  void OnPaint(HDC dc) override;
   std::optional<Metafile> picture_;
 };
 

@@ -28,14 +28,6 @@ void SpeedButton::Click() {
 
 LRESULT SpeedButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      const PaintDc dc(Handle());
-      Paint(dc.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
       if (LOWORD(lParam) != 0) Invalidate();
@@ -81,7 +73,7 @@ void SpeedButton::TrackLeaving() {
   ::TrackMouseEvent(&track);
 }
 
-void SpeedButton::Paint(HDC dc) {
+void SpeedButton::OnPaint(HDC dc) {
   RECT area{};
   ::GetClientRect(Handle(), &area);
   // A button that is down shows the lighter checked face, as pressed

@@ -25,7 +25,7 @@ class SpeedButton : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint(HDC dc);
+  void OnPaint(HDC dc) override;
   void TrackLeaving();
 
   bool flat_ = true;

@@ -6,6 +6,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Text.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace toolkit {
 
@@ -124,6 +125,15 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CONTEXTMENU && ShowPopupMenu(lParam)) return 0;
+  if (!subclassed_ && message == WM_PAINT) {
+    const PaintDc dc(hwnd_);
+    OnPaint(dc.Get());
+    return 0;
+  }
+  if (!subclassed_ && message == WM_PRINTCLIENT) {
+    OnPaint(reinterpret_cast<HDC>(wParam));
+    return 0;
+  }
   bool handled = false;
   const LRESULT result = ReflectToChild(message, wParam, lParam, handled);
   if (handled) return result;

@@ -82,6 +82,10 @@ class Window {
   // the 16-bit position the message carries.
   virtual void OnScroll(int /*code*/, int /*position*/) {}
 
+  // Windows of the toolkit's own classes draw themselves here, for the
+  // screen (WM_PAINT) and for printing (WM_PRINTCLIENT) alike.
+  virtual void OnPaint(HDC /*dc*/) {}
+
   // Called once the handle is gone, as the last message arrives.
   virtual void OnHandleDestroyed() {}
 

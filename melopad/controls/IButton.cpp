@@ -165,14 +165,6 @@ void TIButton::Refresh() {
 
 LRESULT TIButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      const toolkit::PaintDc paint(Handle());
-      Draw(paint.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Draw(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_ERASEBKGND:
       return 1;  // Drawing covers every pixel, the corners included.
     case WM_LBUTTONDOWN:
@@ -274,12 +266,12 @@ void TIButton::TakeFont(HFONT font, bool redraw) {
 void TIButton::DrawNow() {
   if (!HasHandle()) return;
   const toolkit::WindowDc dc(Handle());
-  Draw(dc.Get());
+  OnPaint(dc.Get());
 }
 
 // Everything is drawn into a memory bitmap first and copied in one step, so
 // the bevel and caption do not flicker as their layers are painted.
-void TIButton::Draw(HDC target) {
+void TIButton::OnPaint(HDC target) {
   const toolkit::Rect client = ClientRect();
   if (client.width <= 0 || client.height <= 0) return;
   const toolkit::UniqueDc memory(::CreateCompatibleDC(target));

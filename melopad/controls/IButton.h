@@ -57,7 +57,7 @@ class TIButton : public toolkit::Control {
   void Refresh();
 
   void DrawNow();
-  void Draw(HDC target);
+  void OnPaint(HDC target) override;
   void Render(HDC dc, int width, int height);
   void PaintParentBackground(HDC dc, int width, int height) const;
   void DrawCaption(HDC dc, int width, int height);

@@ -81,14 +81,6 @@ void TWheelButton::Down() {
 
 LRESULT TWheelButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      const toolkit::PaintDc paint(Handle());
-      Draw(paint.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Draw(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_ERASEBKGND:
       return 1;  // The bands cover every pixel.
     case WM_LBUTTONDOWN:
@@ -150,7 +142,7 @@ void TWheelButton::MouseWheel(int delta) {
 
 // Drawn into a memory bitmap first and copied in one step, so the bands do
 // not flicker while the wheel turns.
-void TWheelButton::Draw(HDC target) const {
+void TWheelButton::OnPaint(HDC target) {
   const toolkit::Rect client = ClientRect();
   if (client.width <= 0 || client.height <= 0) return;
   const toolkit::UniqueDc memory(::CreateCompatibleDC(target));

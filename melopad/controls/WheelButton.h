@@ -34,7 +34,7 @@ class TWheelButton : public toolkit::Control {
   void MouseUp();
   void MouseMove(WPARAM keys, int x, int y);
   void MouseWheel(int delta);
-  void Draw(HDC target) const;
+  void OnPaint(HDC target) override;
 
   int phase_ = 0;
   int lastY_ = 0;

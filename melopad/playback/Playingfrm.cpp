@@ -80,14 +80,6 @@ TPlayingForm::~TPlayingForm() {
 
 LRESULT TPlayingForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      const toolkit::PaintDc paint(Handle());
-      FormPaint(paint.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      FormPaint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       buttonDown_ = true;

@@ -34,6 +34,7 @@ class TPlayingForm : public toolkit::Form {
 
  private:
   void FormPaint(HDC dc);
+  void OnPaint(HDC dc) override { FormPaint(dc); }
   void FormClick();
   void PlayMelody(bool& done);
   void PlayLine(int index);

@@ -196,14 +196,6 @@ LRESULT TAnalizeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
       ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNTEXT));
       return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-    case WM_PAINT: {
-      const toolkit::PaintDc dc(Handle());
-      PaintBevel(dc.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintBevel(reinterpret_cast<HDC>(wParam));
-      return 0;
     default:
       break;
   }
@@ -212,7 +204,7 @@ LRESULT TAnalizeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 // The raised bevel that frames the whole client area; it stays while the
 // controls are hidden for merging.
-void TAnalizeForm::PaintBevel(HDC dc) {
+void TAnalizeForm::OnPaint(HDC dc) {
   RECT client{};
   ::GetClientRect(Handle(), &client);
   ::DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
@@ -220,14 +212,6 @@ void TAnalizeForm::PaintBevel(HDC dc) {
 
 LRESULT TAnalizeForm::ValuePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      const toolkit::PaintDc dc(Handle());
-      Paint(dc.Get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     default:
       return Panel::HandleMessage(message, wParam, lParam);
   }
@@ -235,7 +219,7 @@ LRESULT TAnalizeForm::ValuePanel::HandleMessage(UINT message, WPARAM wParam, LPA
 
 // A lowered outer and a raised inner bevel, then the text at the left,
 // centred from top to bottom; "&" is shown as it is.
-void TAnalizeForm::ValuePanel::Paint(HDC dc) {
+void TAnalizeForm::ValuePanel::OnPaint(HDC dc) {
   RECT area{};
   ::GetClientRect(Handle(), &area);
   ::DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);

@@ -36,7 +36,7 @@ class TAnalizeForm : public toolkit::Form {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
    private:
-    void Paint(HDC dc);
+    void OnPaint(HDC dc) override;
   };
 
   // The standard progress bar.
@@ -77,7 +77,7 @@ class TAnalizeForm : public toolkit::Form {
   void MergeRuleStarted(const melopad::MergeRule& rule);
   void MergeRuleFinished();
   void Merged(int index, int lineCount);
-  void PaintBevel(HDC dc);
+  void OnPaint(HDC dc) override;
 
   melopad::Melody& melody_;
   // The title as it was before the rule being applied.
