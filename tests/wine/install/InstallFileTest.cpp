@@ -28,10 +28,20 @@ std::string ThisProgram() {
   return toolkit::Narrow(path);
 }
 
-// The editor built beside the tests; its version resource says 1.0.0.0.
-std::string Editor() {
+// A file built beside the tests.
+std::string Beside(const std::string& name) {
   const std::string program = ThisProgram();
-  return program.substr(0, program.rfind('\\') + 1) + "melopad.exe";
+  return program.substr(0, program.rfind('\\') + 1) + name;
+}
+
+// The editor, whose version resource says 1.0.0.0.
+std::string Editor() {
+  return Beside("melopad.exe");
+}
+
+// A file with nothing but a version resource of the given version.
+std::string Stamp(const std::string& version) {
+  return Beside("stamp-" + version + ".dll");
 }
 
 // A local time at an even second, as a file time.
@@ -77,8 +87,10 @@ void ExpectVersion(const install::FileVersion& version, int major, int minor, in
   EXPECT_EQ(version.build, build);
 }
 
-TEST(GetFileVersion, ReadsTheVersionResourceOfAProgram) {
+TEST(GetFileVersion, ReadsTheVersionResourceOfAFile) {
   ExpectVersion(install::GetFileVersion(Editor()), 1, 0, 0, 0);
+  ExpectVersion(install::GetFileVersion(Beside("install.exe")), 1, 25, 30, 0);
+  ExpectVersion(install::GetFileVersion(Stamp("1.1.0.1")), 1, 1, 0, 1);
 }
 
 TEST(GetFileVersion, FilesWithoutVersionResourceGiveMinusOnes) {
@@ -106,6 +118,12 @@ TEST(IsNewerVersion, ComparesTheVersionResourcesOfRealFiles) {
       {editor, editor, false},  // equal versions
       {plain, self, true},      // neither has a version
       {self, editor, false},
+      // Field by field: each is newer than the other.
+      {Stamp("1.1.0.1"), Stamp("1.2.0.0"), true},
+      {Stamp("1.2.0.0"), Stamp("1.1.0.1"), true},
+      {Stamp("1.1.0.1"), Stamp("1.1.0.1"), false},
+      {Stamp("1.1.0.1"), editor, true},
+      {editor, Stamp("1.1.0.1"), false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(install::IsNewerVersion(c.source, c.target), c.newer) << c.source << " " << c.target;
@@ -124,27 +142,34 @@ TEST(InstallFileToFolder, AMissingFolderIsCreatedWithItsParentsAndGetsTheCopy) {
 }
 
 TEST(InstallFileToFolder, ReplacesByVersionThenByForceOrLaterTimeStamp) {
-  enum class Kind { Editor, Plain };
+  // Each kind of file is named by the file its bytes come from; an empty
+  // name stands for a text file without version.
+  const std::string plain;
+  const std::string editor = Editor();
+  const std::string older = Stamp("1.1.0.1");
+  const std::string newer = Stamp("1.2.0.0");
   struct Case {
     const char* name;
-    Kind source;
-    Kind target;
+    std::string source;
+    std::string target;
     int sourceMinute;
     int targetMinute;
     bool force;
     bool replaced;
   };
   const std::vector<Case> cases = {
-      {"versioned source over unversioned target, older", Kind::Editor, Kind::Plain, 1, 5, false,
-       true},
-      {"unversioned over unversioned, older", Kind::Plain, Kind::Plain, 1, 5, false, true},
-      {"unversioned over versioned, older", Kind::Plain, Kind::Editor, 1, 5, false, false},
-      {"unversioned over versioned, later", Kind::Plain, Kind::Editor, 9, 5, false, true},
-      {"unversioned over versioned, forced", Kind::Plain, Kind::Editor, 1, 5, true, true},
-      {"equal versions, equal times", Kind::Editor, Kind::Editor, 5, 5, false, false},
-      {"equal versions, equal times, forced", Kind::Editor, Kind::Editor, 5, 5, true, true},
-      {"equal versions, later source", Kind::Editor, Kind::Editor, 6, 5, false, true},
-      {"equal versions, older source", Kind::Editor, Kind::Editor, 4, 5, false, false},
+      {"versioned source over unversioned target, older", editor, plain, 1, 5, false, true},
+      {"unversioned over unversioned, older", plain, plain, 1, 5, false, true},
+      {"unversioned over versioned, older", plain, editor, 1, 5, false, false},
+      {"unversioned over versioned, later", plain, editor, 9, 5, false, true},
+      {"unversioned over versioned, forced", plain, editor, 1, 5, true, true},
+      {"1.1.0.1 over 1.2.0.0, older", older, newer, 1, 5, false, true},
+      {"1.0.0.0 over 1.1.0.1, later", editor, older, 9, 5, false, true},
+      {"1.0.0.0 over 1.1.0.1, older", editor, older, 1, 5, false, false},
+      {"equal versions, equal times", editor, editor, 5, 5, false, false},
+      {"equal versions, equal times, forced", editor, editor, 5, 5, true, true},
+      {"equal versions, later source", editor, editor, 6, 5, false, true},
+      {"equal versions, older source", editor, editor, 4, 5, false, false},
   };
   for (const Case& c : cases) {
     ScratchFolder folder;
@@ -152,9 +177,9 @@ TEST(InstallFileToFolder, ReplacesByVersionThenByForceOrLaterTimeStamp) {
     ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
     const std::string source = folder.File("src\\app.exe");
     const std::string target = folder.File("dst\\app.exe");
-    const auto make = [&](Kind kind, const std::string& path, std::uint8_t marker) {
-      if (kind == Kind::Editor) {
-        WriteMarked(Editor(), path, marker);
+    const auto make = [&](const std::string& kind, const std::string& path, std::uint8_t marker) {
+      if (!kind.empty()) {
+        WriteMarked(kind, path, marker);
       } else {
         WriteBytes(path, Bytes{'t', 'e', 'x', 't', marker});
       }
