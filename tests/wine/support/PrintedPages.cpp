@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tests/wine/support/LinuxShell.h"
 #include "tests/wine/support/TestFiles.h"
 #include "toolkit/Text.h"
 #include "toolkit/UniqueHandle.h"
@@ -18,11 +19,8 @@ namespace {
 
 using UniquePrinter = toolkit::UniqueHandle<toolkit::NullEmptyTraits<HANDLE, ::ClosePrinter>>;
 
-// The Linux shell and Ghostscript as Debian installs them, seen from Wine.
-constexpr char kShell[] = "Z:\\bin\\sh";
+// Ghostscript as Debian installs it, seen from Wine.
 constexpr char kGhostscript[] = "Z:\\usr\\bin\\gs";
-constexpr ULONGLONG kScriptTimeoutMs = 60000;
-constexpr DWORD kPollMs = 10;
 
 UniquePrinter OpenPrinterNamed(const std::string& printerName) {
   std::wstring name = toolkit::Widen(printerName);
@@ -33,53 +31,8 @@ UniquePrinter OpenPrinterNamed(const std::string& printerName) {
   return UniquePrinter(printer);
 }
 
-// Wine's own export gives the Unix path of a file, which a Linux program needs.
-std::string UnixPathOf(const std::string& path) {
-  using Convert = char*(CDECL*)(const wchar_t*);
-  const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
-      ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (convert == nullptr) throw std::runtime_error("not running under Wine");
-  const auto free = [](char* text) { ::HeapFree(::GetProcessHeap(), 0, text); };
-  const std::unique_ptr<char, decltype(free)> unixPath(convert(toolkit::Widen(path).c_str()), free);
-  if (!unixPath) throw std::runtime_error("no Unix path for " + path);
-  return unixPath.get();
-}
-
-std::string Quoted(const std::string& path) {
-  std::string quoted = "'";
-  for (const char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 bool FileExists(const std::string& path) {
   return ::GetFileAttributesW(toolkit::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Runs a Linux shell script. Wine starts Linux programs without a process
-// handle to wait for, so the script ends by writing its exit status into a
-// file (under a temporary name first, so that it appears whole), and the
-// test waits for that file.
-int RunShellScript(const std::string& script, const std::string& statusPath) {
-  if (!FileExists(kShell)) throw std::runtime_error("no Linux shell at /bin/sh");
-  const std::string unixStatus = UnixPathOf(statusPath);
-  std::wstring commandLine =
-      toolkit::Widen("sh -c \"" + script + "; echo $? >" + Quoted(unixStatus + ".part") +
-                     " && mv " + Quoted(unixStatus + ".part") + " " + Quoted(unixStatus) + "\"");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(toolkit::Widen(kShell).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                        0, nullptr, nullptr, &startup, &process)) {
-    throw std::runtime_error("cannot start the Linux shell");
-  }
-  const toolkit::UniqueKernelHandle processHandle(process.hProcess);
-  const toolkit::UniqueKernelHandle threadHandle(process.hThread);
-  const ULONGLONG deadline = ::GetTickCount64() + kScriptTimeoutMs;
-  while (!FileExists(statusPath)) {
-    if (::GetTickCount64() > deadline) throw std::runtime_error("the Linux script never ended");
-    ::Sleep(kPollMs);
-  }
-  return std::stoi(ReadTextFile(statusPath));
 }
 
 }  // namespace
@@ -139,8 +92,8 @@ Picture RenderPostScript(const std::string& path, int dpi) {
   const std::string logPath = folder.File("gs.log");
   const int status = RunShellScript(
       "gs -q -dSAFER -dBATCH -dNOPAUSE -dFirstPage=1 -dLastPage=1 -sDEVICE=bmp16m -r" +
-          std::to_string(dpi) + " -sOutputFile=" + Quoted(UnixPathOf(bitmapPath)) + " " +
-          Quoted(UnixPathOf(path)) + " >" + Quoted(UnixPathOf(logPath)) + " 2>&1",
+          std::to_string(dpi) + " -sOutputFile=" + ShellQuoted(UnixPathOf(bitmapPath)) + " " +
+          ShellQuoted(UnixPathOf(path)) + " >" + ShellQuoted(UnixPathOf(logPath)) + " 2>&1",
       folder.File("status"));
   if (status != 0) throw std::runtime_error("Ghostscript failed: " + ReadTextFile(logPath));
   const toolkit::UniqueBitmap bitmap(
