@@ -30,27 +30,31 @@ struct LinkContents {
   std::string description;
 };
 
-// Loads a link file through the shell's own link object.
+// Loads a link file through the shell's own link object, with its ANSI
+// interface: in the test prefix the ANSI code page is 932, so the texts come
+// back as the very bytes the installer keeps, without the toolkit's
+// conversion in between.
 LinkContents ReadLink(const std::string& file) {
   LinkContents contents;
-  toolkit::ComPtr<IShellLinkW> link;
+  EXPECT_EQ(::GetACP(), 932u);
+  toolkit::ComPtr<IShellLinkA> link;
   EXPECT_TRUE(SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                           IID_IShellLinkW, reinterpret_cast<void**>(link.Put()))));
+                                           IID_IShellLinkA, reinterpret_cast<void**>(link.Put()))));
   if (!link) return contents;
   const toolkit::ComPtr<IPersistFile> persist = link.As<IPersistFile>();
   EXPECT_TRUE(SUCCEEDED(persist->Load(toolkit::Widen(file).c_str(), STGM_READ))) << file;
-  wchar_t buffer[MAX_PATH * 2] = {};
+  char buffer[MAX_PATH * 2] = {};
   link->GetPath(buffer, MAX_PATH * 2, nullptr, SLGP_RAWPATH);
-  contents.path = toolkit::Narrow(buffer);
-  buffer[0] = L'\0';
+  contents.path = buffer;
+  buffer[0] = '\0';
   link->GetArguments(buffer, MAX_PATH * 2);
-  contents.arguments = toolkit::Narrow(buffer);
-  buffer[0] = L'\0';
+  contents.arguments = buffer;
+  buffer[0] = '\0';
   link->GetWorkingDirectory(buffer, MAX_PATH * 2);
-  contents.workingFolder = toolkit::Narrow(buffer);
-  buffer[0] = L'\0';
+  contents.workingFolder = buffer;
+  buffer[0] = '\0';
   link->GetDescription(buffer, MAX_PATH * 2);
-  contents.description = toolkit::Narrow(buffer);
+  contents.description = buffer;
   return contents;
 }
 
