@@ -11,23 +11,12 @@ constexpr wchar_t kImageClass[] = L"toolkit.Image";
 }
 
 void Image::Create(HWND parent, const Rect& bounds, std::string_view text) {
-  CreateOwnClass(kImageClass, WS_EX_NOPARENTNOTIFY, WS_CHILD | WS_VISIBLE, bounds, parent, text);
-  ::SetWindowLongPtrW(Handle(), GWLP_ID, NextId(parent));
+  CreatePictureWindow(kImageClass, parent, bounds, text);
 }
 
 void Image::SetPicture(UniqueBitmap picture) {
   picture_ = std::move(picture);
   Invalidate();
-}
-
-LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      EraseWithParentBackground(reinterpret_cast<HDC>(wParam));
-      return 1;
-    default:
-      return Control::HandleMessage(message, wParam, lParam);
-  }
 }
 
 void Image::OnPaint(HDC dc) {

@@ -1,19 +1,16 @@
 // A picture drawn at the top left corner of its place, at its own size.
 #pragma once
 
-#include "toolkit/Control.h"
+#include "toolkit/PictureControl.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace toolkit {
 
-class Image : public Control {
+class Image : public PictureControl {
  public:
   void Create(HWND parent, const Rect& bounds, std::string_view text) override;
   void SetPicture(UniqueBitmap picture);
   HBITMAP Picture() const { return picture_.Get(); }
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void OnPaint(HDC dc) override;

@@ -4,20 +4,17 @@
 
 #include <optional>
 
-#include "toolkit/Control.h"
 #include "toolkit/Metafile.h"
+#include "toolkit/PictureControl.h"
 
 namespace toolkit {
 
-class MetafileImage : public Control {
+class MetafileImage : public PictureControl {
  public:
   void Create(HWND parent, const Rect& bounds, std::string_view text) override;
   // Keeps a copy of its own; the caller may free the picture it handed over.
   void SetPicture(const Metafile& picture);
   const std::optional<Metafile>& Picture() const { return picture_; }
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void OnPaint(HDC dc) override;
