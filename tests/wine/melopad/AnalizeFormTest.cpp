@@ -7,9 +7,14 @@
 
 #include "melopad/model/Notes.h"
 #include "tests/wine/melopad/EditorTest.h"
+#include "tests/wine/support/WindowPlaces.h"
 #include "toolkit/Text.h"
 
 namespace {
+
+using testing_support::ClickWithMouse;
+using testing_support::Describe;
+using testing_support::PlaceInParent;
 
 class AnalizeFormTest : public testing_support::EditorTest {};
 
@@ -28,24 +33,6 @@ void AppendLines(melopad::Melody& melody, const std::vector<Line>& lines) {
                                ? melody.MakeRestLine()
                                : melody.MakeNoteLine(line.pitchCode));
   }
-}
-
-RECT PlaceInParent(const toolkit::Window& control) {
-  RECT rect{};
-  ::GetWindowRect(control.Handle(), &rect);
-  ::MapWindowPoints(nullptr, ::GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-std::string Describe(const RECT& rect) {
-  return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-         std::to_string(rect.right) + "," + std::to_string(rect.bottom);
-}
-
-// A press and release over the button, as the mouse makes them.
-void ClickWithMouse(const toolkit::Window& button) {
-  ::SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  ::SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 TEST_F(AnalizeFormTest, LaysOutItsControlsAsDesigned) {

@@ -12,12 +12,16 @@
 #include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/Picture.h"
 #include "tests/wine/support/PrintedPages.h"
+#include "tests/wine/support/WindowPlaces.h"
 #include "toolkit/Metafile.h"
 #include "toolkit/Text.h"
 
 namespace {
 
+using testing_support::ClickWithMouse;
+using testing_support::Describe;
 using testing_support::Picture;
+using testing_support::PlaceInParent;
 
 constexpr char kSent[] = "プリンタに送信しました";
 constexpr int kToolBarHeight = 45;
@@ -27,25 +31,6 @@ constexpr int kRenderDpi = 100;
 constexpr int kCellSize = 8;
 
 class KeyMapFormTest : public testing_support::EditorTest {};
-
-RECT PlaceInParent(const toolkit::Window& control) {
-  RECT rect{};
-  ::GetWindowRect(control.Handle(), &rect);
-  ::MapWindowPoints(nullptr, ::GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-std::string Describe(const RECT& rect) {
-  return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
-         std::to_string(rect.right) + "," + std::to_string(rect.bottom);
-}
-
-// A press and release over the button, as the mouse makes them. The button's
-// window procedure hands an error to the default error display.
-void ClickWithMouse(const toolkit::Window& button) {
-  ::SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  ::SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-}
 
 // Ink is anything clearly darker than white: black, grey and orange alike.
 bool IsInk(COLORREF color) {

@@ -4,18 +4,14 @@
 #include "melopad/windows/Songnamediag.h"
 #include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/TestFiles.h"
+#include "tests/wine/support/WindowPlaces.h"
 #include "toolkit/Text.h"
 
 namespace {
 
-class MainWindowTest : public testing_support::EditorTest {};
+using testing_support::PlaceInParent;
 
-RECT PlaceInParent(const toolkit::Window& control) {
-  RECT rect{};
-  ::GetWindowRect(control.Handle(), &rect);
-  ::MapWindowPoints(nullptr, ::GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
+class MainWindowTest : public testing_support::EditorTest {};
 
 std::string MenuCaption(HMENU menu, int position) {
   wchar_t text[128] = {};

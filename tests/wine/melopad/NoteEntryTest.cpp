@@ -5,20 +5,15 @@
 #include "melopad/model/Notes.h"
 #include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/TestFiles.h"
+#include "tests/wine/support/WindowPlaces.h"
 
 namespace {
 
+using testing_support::PlaceInParent;
 using testing_support::PlayedNote;
 
 class NoteEntryTest : public testing_support::EditorTest {
  protected:
-  RECT PlaceInParent(const toolkit::Window& control) {
-    RECT rect{};
-    ::GetWindowRect(control.Handle(), &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-  }
-
   int DownButtons(const TMelopadForm& form) {
     int down = 0;
     for (const auto& button : form.LengthButtons) down += button.Down() ? 1 : 0;

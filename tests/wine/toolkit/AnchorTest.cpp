@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/wine/support/WindowPlaces.h"
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Form.h"
 
 namespace {
+
+using testing_support::PlaceInParent;
 
 class AnchorTest : public testing_support::WindowTest {};
 
@@ -26,13 +29,6 @@ class AnchoredForm : public toolkit::Form {
   toolkit::Panel Bar;
   toolkit::Button Button;
 };
-
-RECT PlaceInParent(const toolkit::Window& control) {
-  RECT rect{};
-  ::GetWindowRect(control.Handle(), &rect);
-  ::MapWindowPoints(nullptr, ::GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
 
 TEST_F(AnchorTest, AnAnchoredControlKeepsItsDistanceToTheRightAndBottomEdges) {
   AnchoredForm form;
