@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "toolkit/FileError.h"
 #include "toolkit/Form.h"
 #include "toolkit/Text.h"
 
@@ -84,7 +85,7 @@ void Application::Terminate() {
 void Application::HandleException(const std::exception& error) noexcept {
   try {
     HWND owner = ::GetActiveWindow();
-    prompter_->ShowMessage(owner, {error.what(), title_, MessageButtons::Ok, MessageIcon::Error});
+    prompter_->ShowMessage(owner, {MessageOf(error), title_, MessageButtons::Ok, MessageIcon::Error});
   } catch (...) {
     // Nothing better can be done when the error box itself fails.
   }

@@ -4,15 +4,14 @@
 
 #include <shellapi.h>
 
-#include "toolkit/Text.h"
 
 namespace toolkit {
 
-std::vector<std::string> CommandLineArguments() {
+std::vector<std::wstring> CommandLineArguments() {
   int count = 0;
   LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-  std::vector<std::string> result;
-  for (int i = 1; i < count; ++i) result.push_back(Narrow(arguments[i]));
+  std::vector<std::wstring> result;
+  for (int i = 1; i < count; ++i) result.emplace_back(arguments[i]);
   ::LocalFree(arguments);
   return result;
 }

@@ -1,4 +1,5 @@
-// The program's command-line arguments as Shift-JIS text.
+// The program's command-line arguments, kept in UTF-16: an argument may be a
+// path that code page 932 cannot hold.
 #pragma once
 
 #include <string>
@@ -7,6 +8,6 @@
 namespace toolkit {
 
 // The arguments after the program name, split as the system splits them.
-std::vector<std::string> CommandLineArguments();
+std::vector<std::wstring> CommandLineArguments();
 
 }  // namespace toolkit

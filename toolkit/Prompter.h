@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "toolkit/Text.h"
 
 namespace toolkit {
 
@@ -16,20 +19,32 @@ enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageIcon { None, Question, Error, Warning, Information };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+// A message box. Its text is UTF-16, because a message may name a file by a
+// path that code page 932 cannot hold; the programs' own texts are given in
+// code page 932 and converted.
 struct MessageRequest {
-  std::string text;
+  MessageRequest() = default;
+  MessageRequest(std::wstring wideText, std::string title,
+                 MessageButtons choices = MessageButtons::Ok, MessageIcon picture = MessageIcon::None)
+      : text(std::move(wideText)), caption(std::move(title)), buttons(choices), icon(picture) {}
+  MessageRequest(std::string_view cp932Text, std::string title,
+                 MessageButtons choices = MessageButtons::Ok, MessageIcon picture = MessageIcon::None)
+      : MessageRequest(Widen(cp932Text), std::move(title), choices, picture) {}
+
+  std::wstring text;
   std::string caption;
   MessageButtons buttons = MessageButtons::Ok;
   MessageIcon icon = MessageIcon::None;
 };
 
 // What a file open or save dialog is set up with. The filter is written as
-// pairs of description and pattern separated by "|".
+// pairs of description and pattern separated by "|". The file name is the
+// path the dialog proposes.
 struct FileDialogSettings {
   std::string title;
   std::string filter;
   std::string defaultExtension;
-  std::string fileName;
+  std::wstring fileName;
   bool overwritePrompt = false;
   bool hideReadOnly = false;
   bool pathMustExist = false;
@@ -51,10 +66,10 @@ class Prompter {
   virtual ~Prompter() = default;
   virtual MessageAnswer ShowMessage(HWND owner, const MessageRequest& request) = 0;
   // The chosen path, or nothing when the dialog was cancelled.
-  virtual std::optional<std::string> ChooseFileToOpen(HWND owner,
-                                                      const FileDialogSettings& settings) = 0;
-  virtual std::optional<std::string> ChooseFileToSave(HWND owner,
-                                                      const FileDialogSettings& settings) = 0;
+  virtual std::optional<std::wstring> ChooseFileToOpen(HWND owner,
+                                                       const FileDialogSettings& settings) = 0;
+  virtual std::optional<std::wstring> ChooseFileToSave(HWND owner,
+                                                       const FileDialogSettings& settings) = 0;
   // The printer set-up dialog, starting from the choice; false when it was
   // cancelled, which leaves the choice as it was.
   virtual bool SetUpPrinter(HWND owner, PrinterChoice& choice) = 0;
@@ -64,10 +79,10 @@ class Prompter {
 class SystemPrompter final : public Prompter {
  public:
   MessageAnswer ShowMessage(HWND owner, const MessageRequest& request) override;
-  std::optional<std::string> ChooseFileToOpen(HWND owner,
-                                              const FileDialogSettings& settings) override;
-  std::optional<std::string> ChooseFileToSave(HWND owner,
-                                              const FileDialogSettings& settings) override;
+  std::optional<std::wstring> ChooseFileToOpen(HWND owner,
+                                               const FileDialogSettings& settings) override;
+  std::optional<std::wstring> ChooseFileToSave(HWND owner,
+                                               const FileDialogSettings& settings) override;
   bool SetUpPrinter(HWND owner, PrinterChoice& choice) override;
 };
 

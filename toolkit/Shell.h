@@ -12,14 +12,15 @@ namespace toolkit {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Asks the shell to carry out its "open" verb on the target, shown the
-  // default way. True when the shell accepted the request.
-  virtual bool Open(const std::string& target, const std::string& parameters) = 0;
+  // Asks the shell to carry out its "open" verb on the target (a path or a
+  // web address), shown the default way. True when the shell accepted the
+  // request.
+  virtual bool Open(const std::wstring& target, const std::wstring& parameters) = 0;
 };
 
 class SystemShell final : public Shell {
  public:
-  bool Open(const std::string& target, const std::string& parameters) override;
+  bool Open(const std::wstring& target, const std::wstring& parameters) override;
 };
 
 class Sleeper {

@@ -75,7 +75,7 @@ DWORD DialogFlags(const FileDialogSettings& settings) {
 // The buffer for the chosen path holds the longest path the system allows.
 constexpr size_t kPathBufferLength = 32768;
 
-std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSettings& settings,
+std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogSettings& settings,
                                          BOOL(WINAPI* dialog)(LPOPENFILENAMEW)) {
   const std::wstring filter = DialogFilter(settings.filter);
   const std::wstring title = Widen(settings.title);
@@ -83,7 +83,7 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSettings& s
   // The default extension is given without its "*." decoration.
   if (extension.starts_with(L"*.")) extension.erase(0, 2);
   std::vector<wchar_t> path(kPathBufferLength, L'\0');
-  const std::wstring initial = Widen(settings.fileName);
+  const std::wstring& initial = settings.fileName;
   std::copy_n(initial.begin(), std::min(initial.size(), path.size() - 1), path.begin());
 
   OPENFILENAMEW dialogSettings{};
@@ -96,7 +96,7 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSettings& s
   dialogSettings.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   dialogSettings.Flags = DialogFlags(settings);
   if (!dialog(&dialogSettings)) return std::nullopt;
-  return Narrow(path.data());
+  return std::wstring(path.data());
 }
 
 }  // namespace
@@ -104,16 +104,16 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogSettings& s
 MessageAnswer SystemPrompter::ShowMessage(HWND owner, const MessageRequest& request) {
   const UINT flags = ButtonsFlag(request.buttons) | IconFlag(request.icon);
   return AnswerOf(
-      ::MessageBoxW(owner, Widen(request.text).c_str(), Widen(request.caption).c_str(), flags));
+      ::MessageBoxW(owner, request.text.c_str(), Widen(request.caption).c_str(), flags));
 }
 
-std::optional<std::string> SystemPrompter::ChooseFileToOpen(HWND owner,
-                                                            const FileDialogSettings& settings) {
+std::optional<std::wstring> SystemPrompter::ChooseFileToOpen(HWND owner,
+                                                             const FileDialogSettings& settings) {
   return RunFileDialog(owner, settings, ::GetOpenFileNameW);
 }
 
-std::optional<std::string> SystemPrompter::ChooseFileToSave(HWND owner,
-                                                            const FileDialogSettings& settings) {
+std::optional<std::wstring> SystemPrompter::ChooseFileToSave(HWND owner,
+                                                             const FileDialogSettings& settings) {
   return RunFileDialog(owner, settings, ::GetSaveFileNameW);
 }
 

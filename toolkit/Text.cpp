@@ -2,19 +2,27 @@
 
 #include <windows.h>
 
+#include "toolkit/FileError.h"
+
 namespace toolkit {
 
 namespace {
-constexpr UINT kShiftJis = 932;
-}
 
-std::wstring Widen(std::string_view cp932) {
+constexpr UINT kShiftJis = 932;
+
+std::wstring ConvertToUtf16(std::string_view cp932, DWORD flags) {
   if (cp932.empty()) return {};
   const int size = static_cast<int>(cp932.size());
-  const int length = MultiByteToWideChar(kShiftJis, 0, cp932.data(), size, nullptr, 0);
+  const int length = MultiByteToWideChar(kShiftJis, flags, cp932.data(), size, nullptr, 0);
   std::wstring result(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(kShiftJis, 0, cp932.data(), size, result.data(), length);
+  MultiByteToWideChar(kShiftJis, flags, cp932.data(), size, result.data(), length);
   return result;
+}
+
+}  // namespace
+
+std::wstring Widen(std::string_view cp932) {
+  return ConvertToUtf16(cp932, 0);
 }
 
 std::string Narrow(std::wstring_view utf16) {
@@ -25,6 +33,14 @@ std::string Narrow(std::wstring_view utf16) {
   std::string result(static_cast<size_t>(length), '\0');
   WideCharToMultiByte(kShiftJis, 0, utf16.data(), size, result.data(), length, nullptr, nullptr);
   return result;
+}
+
+std::wstring PathFromText(std::string_view cp932) {
+  const bool invalid =
+      cp932.find('\0') != std::string_view::npos ||
+      (!cp932.empty() && ConvertToUtf16(cp932, MB_ERR_INVALID_CHARS).empty());
+  if (invalid) throw FileError("'%s' はファイル名として使えません", Widen(cp932));
+  return ConvertToUtf16(cp932, MB_ERR_INVALID_CHARS);
 }
 
 }  // namespace toolkit

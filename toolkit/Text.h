@@ -7,7 +7,16 @@
 
 namespace toolkit {
 
+// For texts the programs show and store. Characters code page 932 lacks come
+// out as the system's nearest substitute, which is fine for a text but never
+// for a path: paths stay UTF-16 (see PathFromText).
 std::wstring Widen(std::string_view cp932);
 std::string Narrow(std::wstring_view utf16);
+
+// The path that a code page 932 text names (a file or folder name written in
+// a script, say), converted exactly. Throws FileError "'<text>' はファイル名と
+// して使えません" for bytes that are not valid code page 932 or a zero byte,
+// which would otherwise name some other file.
+std::wstring PathFromText(std::string_view cp932);
 
 }  // namespace toolkit

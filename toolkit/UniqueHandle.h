@@ -56,6 +56,13 @@ struct FileHandleTraits {
   }
 };
 
+// Searches of FindFirstFile: failure is INVALID_HANDLE_VALUE, closed with FindClose.
+struct FindHandleTraits {
+  using Handle = HANDLE;
+  static Handle Empty() { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle handle) { ::FindClose(handle); }
+};
+
 inline void DeleteGdiObject(HGDIOBJ object) {
   ::DeleteObject(object);
 }
@@ -70,6 +77,7 @@ using UniquePalette = UniqueHandle<NullEmptyTraits<HPALETTE, DeleteGdiObject>>;
 using UniqueKey = UniqueHandle<NullEmptyTraits<HKEY, ::RegCloseKey>>;
 using UniqueKernelHandle = UniqueHandle<NullEmptyTraits<HANDLE, ::CloseHandle>>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
+using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueModule = UniqueHandle<NullEmptyTraits<HMODULE, ::FreeLibrary>>;
 using UniqueMenu = UniqueHandle<NullEmptyTraits<HMENU, ::DestroyMenu>>;
 using UniqueAccelerators = UniqueHandle<NullEmptyTraits<HACCEL, ::DestroyAcceleratorTable>>;

@@ -11,22 +11,21 @@
 
 #include "tests/wine/support/LinuxShell.h"
 #include "tests/wine/support/TestFiles.h"
-#include "toolkit/Text.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace testing_support {
 
 namespace {
 
-bool Exists(const std::string& path) {
-  return ::GetFileAttributesW(toolkit::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+bool Exists(const std::wstring& path) {
+  return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The mount-point reparse data: tag, data length, reserved, then the header
 // of the two names and the names themselves, each with its terminating zero.
-std::vector<std::uint8_t> MountPointData(const std::string& target) {
-  const std::wstring substitute = L"\\??\\" + toolkit::Widen(target);
-  const std::wstring print = toolkit::Widen(target);
+std::vector<std::uint8_t> MountPointData(const std::wstring& target) {
+  const std::wstring substitute = L"\\??\\" + target;
+  const std::wstring& print = target;
   const std::size_t substituteBytes = (substitute.size() + 1) * sizeof(wchar_t);
   const std::size_t printBytes = (print.size() + 1) * sizeof(wchar_t);
   std::vector<std::uint8_t> data(16 + substituteBytes + printBytes);
@@ -46,9 +45,9 @@ std::vector<std::uint8_t> MountPointData(const std::string& target) {
   return data;
 }
 
-bool SetMountPoint(const std::string& folderPath, const std::string& target) {
+bool SetMountPoint(const std::wstring& folderPath, const std::wstring& target) {
   const toolkit::UniqueFile folder(
-      ::CreateFileW(toolkit::Widen(folderPath).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+      ::CreateFileW(folderPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                     FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!folder) return false;
   std::vector<std::uint8_t> data = MountPointData(target);
@@ -58,10 +57,10 @@ bool SetMountPoint(const std::string& folderPath, const std::string& target) {
 }
 
 // A new folder made a junction; no folder is left behind when that fails.
-bool MakeJunction(const std::string& link, const std::string& target) {
-  if (!::CreateDirectoryW(toolkit::Widen(link).c_str(), nullptr)) return false;
+bool MakeJunction(const std::wstring& link, const std::wstring& target) {
+  if (!::CreateDirectoryW(link.c_str(), nullptr)) return false;
   if (SetMountPoint(link, target)) return true;
-  ::RemoveDirectoryW(toolkit::Widen(link).c_str());
+  ::RemoveDirectoryW(link.c_str());
   return false;
 }
 
@@ -69,7 +68,7 @@ bool MakeJunction(const std::string& link, const std::string& target) {
 bool RunShellCommand(const std::string& command) {
   try {
     const ScratchFolder status;
-    return RunShellScript(command, status.File("status")) == 0;
+    return RunShellScript(command, status.File(L"status")) == 0;
   } catch (const std::exception&) {
     return false;
   }
@@ -89,17 +88,17 @@ void RemoveLinuxLink(const std::string& unixLink) {
 // The prefix's "dosdevices" folder, from the Unix path of "C:\", which ends
 // in "dosdevices/c:/".
 std::string DosDevicesFolder() {
-  std::string drive = UnixPathOf("C:\\");
+  std::string drive = UnixPathOf(L"C:\\");
   while (!drive.empty() && drive.back() == '/') drive.pop_back();
   return drive.substr(0, drive.rfind('/'));
 }
 
 }  // namespace
 
-FolderLink::FolderLink(std::string link, const std::string& target) : link_(std::move(link)) {
+FolderLink::FolderLink(std::wstring link, const std::wstring& target) : link_(std::move(link)) {
   // Some systems accept the reparse data and still leave a plain folder.
   const auto works = [&] {
-    const DWORD attributes = ::GetFileAttributesW(toolkit::Widen(link_).c_str());
+    const DWORD attributes = ::GetFileAttributesW(link_.c_str());
     const DWORD linkedFolder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & linkedFolder) == linkedFolder;
   };
@@ -108,7 +107,7 @@ FolderLink::FolderLink(std::string link, const std::string& target) : link_(std:
       kind_ = Kind::Junction;
       return;
     }
-    ::RemoveDirectoryW(toolkit::Widen(link_).c_str());
+    ::RemoveDirectoryW(link_.c_str());
   }
   try {
     unixLink_ = UnixPathOf(link_);
@@ -122,11 +121,11 @@ FolderLink::~FolderLink() {
   if (kind_ == Kind::Linux) RemoveLinuxLink(unixLink_);
 }
 
-MappedDrive::MappedDrive(const std::string& target) {
-  for (char letter = 'Q'; letter <= 'Z'; ++letter) {
-    const std::string drive{letter, ':'};
-    if (::GetDriveTypeW(toolkit::Widen(drive + "\\").c_str()) != DRIVE_NO_ROOT_DIR) continue;
-    if (Exists(drive + "\\")) continue;
+MappedDrive::MappedDrive(const std::wstring& target) {
+  for (wchar_t letter = L'Q'; letter <= L'Z'; ++letter) {
+    const std::wstring drive{letter, L':'};
+    if (::GetDriveTypeW((drive + L"\\").c_str()) != DRIVE_NO_ROOT_DIR) continue;
+    if (Exists(drive + L"\\")) continue;
     if (DefineDevice(drive, target) || LinkInDosDevices(drive, target)) {
       drive_ = drive;
       return;
@@ -138,26 +137,24 @@ MappedDrive::~MappedDrive() {
   if (!unixLink_.empty()) {
     RemoveLinuxLink(unixLink_);
   } else if (!drive_.empty()) {
-    ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, toolkit::Widen(drive_).c_str(), nullptr);
+    ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, drive_.c_str(), nullptr);
   }
 }
 
-bool MappedDrive::DefineDevice(const std::string& drive, const std::string& target) {
-  const std::wstring name = toolkit::Widen(drive);
-  const std::wstring raw = L"\\??\\" + toolkit::Widen(target);
-  if (!::DefineDosDeviceW(DDD_RAW_TARGET_PATH, name.c_str(), raw.c_str())) return false;
-  if (Exists(drive + "\\")) return true;
-  ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, name.c_str(), nullptr);
+bool MappedDrive::DefineDevice(const std::wstring& drive, const std::wstring& target) {
+  const std::wstring raw = L"\\??\\" + target;
+  if (!::DefineDosDeviceW(DDD_RAW_TARGET_PATH, drive.c_str(), raw.c_str())) return false;
+  if (Exists(drive + L"\\")) return true;
+  ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, drive.c_str(), nullptr);
   return false;
 }
 
-bool MappedDrive::LinkInDosDevices(const std::string& drive, const std::string& target) {
+bool MappedDrive::LinkInDosDevices(const std::wstring& drive, const std::wstring& target) {
   try {
-    std::string link = DosDevicesFolder() + "/" + drive;
-    link[link.size() - 2] = static_cast<char>(link[link.size() - 2] - 'A' + 'a');
+    std::string link = DosDevicesFolder() + "/" + static_cast<char>(drive[0] - L'A' + L'a') + ":";
     if (!MakeLinuxLink(link, UnixPathOf(target))) return false;
     unixLink_ = link;
-    if (Exists(drive + "\\")) return true;
+    if (Exists(drive + L"\\")) return true;
     RemoveLinuxLink(unixLink_);
     unixLink_.clear();
   } catch (const std::exception&) {

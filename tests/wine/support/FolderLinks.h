@@ -13,7 +13,7 @@ namespace testing_support {
 class FolderLink {
  public:
   // Makes `link` (which must not exist) point at the folder `target`.
-  FolderLink(std::string link, const std::string& target);
+  FolderLink(std::wstring link, const std::wstring& target);
   FolderLink(const FolderLink&) = delete;
   FolderLink& operator=(const FolderLink&) = delete;
   // Removes a Linux link that is still there; never what it points at.
@@ -26,7 +26,7 @@ class FolderLink {
 
  private:
   enum class Kind { None, Junction, Linux };
-  std::string link_;
+  std::wstring link_;
   std::string unixLink_;
   Kind kind_ = Kind::None;
 };
@@ -34,19 +34,19 @@ class FolderLink {
 // A drive letter of its own for a folder, removed again at the end.
 class MappedDrive {
  public:
-  explicit MappedDrive(const std::string& target);
+  explicit MappedDrive(const std::wstring& target);
   MappedDrive(const MappedDrive&) = delete;
   MappedDrive& operator=(const MappedDrive&) = delete;
   ~MappedDrive();
 
   // "Q:", or empty when no letter could be mapped.
-  const std::string& Drive() const { return drive_; }
+  const std::wstring& Drive() const { return drive_; }
 
  private:
-  bool DefineDevice(const std::string& drive, const std::string& target);
-  bool LinkInDosDevices(const std::string& drive, const std::string& target);
+  bool DefineDevice(const std::wstring& drive, const std::wstring& target);
+  bool LinkInDosDevices(const std::wstring& drive, const std::wstring& target);
 
-  std::string drive_;
+  std::wstring drive_;
   std::string unixLink_;
 };
 

@@ -6,14 +6,14 @@
 
 namespace testing_support {
 
-// The Unix path Wine gives a Windows path. Throws outside Wine.
-std::string UnixPathOf(const std::string& path);
+// The Unix path (UTF-8) Wine gives a Windows path. Throws outside Wine.
+std::string UnixPathOf(const std::wstring& path);
 
 // The text in single quotes for the Linux shell.
 std::string ShellQuoted(const std::string& text);
 
-// Runs a Linux shell script and gives its exit status. `statusPath` names a
+// Runs a Linux shell script (UTF-8) and gives its exit status. `statusPath` names a
 // file the script leaves its status in; it must not exist yet.
-int RunShellScript(const std::string& script, const std::string& statusPath);
+int RunShellScript(const std::string& script, const std::wstring& statusPath);
 
 }  // namespace testing_support

@@ -20,7 +20,7 @@ namespace {
 using UniquePrinter = toolkit::UniqueHandle<toolkit::NullEmptyTraits<HANDLE, ::ClosePrinter>>;
 
 // Ghostscript as Debian installs it, seen from Wine.
-constexpr char kGhostscript[] = "Z:\\usr\\bin\\gs";
+constexpr wchar_t kGhostscript[] = L"Z:\\usr\\bin\\gs";
 
 UniquePrinter OpenPrinterNamed(const std::string& printerName) {
   std::wstring name = toolkit::Widen(printerName);
@@ -31,13 +31,13 @@ UniquePrinter OpenPrinterNamed(const std::string& printerName) {
   return UniquePrinter(printer);
 }
 
-bool FileExists(const std::string& path) {
-  return ::GetFileAttributesW(toolkit::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+bool FileExists(const std::wstring& path) {
+  return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace
 
-std::string PrinterOutput(const std::string& printerName) {
+std::wstring PrinterOutput(const std::string& printerName) {
   const UniquePrinter printer = OpenPrinterNamed(printerName);
   DWORD needed = 0;
   ::GetPrinterW(printer.Get(), 2, nullptr, 0, &needed);
@@ -45,11 +45,11 @@ std::string PrinterOutput(const std::string& printerName) {
   if (needed == 0 || !::GetPrinterW(printer.Get(), 2, buffer.data(), needed, &needed)) {
     throw std::runtime_error("cannot read the printer " + printerName);
   }
-  return toolkit::Narrow(reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data())->pPortName);
+  return reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data())->pPortName;
 }
 
 void ForgetPrinterOutput(const std::string& printerName) {
-  ::DeleteFileW(toolkit::Widen(PrinterOutput(printerName)).c_str());
+  ::DeleteFileW(PrinterOutput(printerName).c_str());
 }
 
 // The printer's own defaults with the paper size changed, as its driver
@@ -70,7 +70,7 @@ toolkit::PrinterChoice LetterPaperOn(const std::string& printerName) {
   return {printerName, bytes};
 }
 
-std::string ReadTextFile(const std::string& path) {
+std::string ReadTextFile(const std::wstring& path) {
   if (!FileExists(path)) return {};
   const std::vector<std::uint8_t> bytes = ReadBytes(path);
   return {bytes.begin(), bytes.end()};
@@ -83,21 +83,21 @@ int CountOf(const std::string& text, const std::string& what) {
 }
 
 // Ghostscript writes a 24-bit BMP, which the system loads as it is.
-Picture RenderPostScript(const std::string& path, int dpi) {
+Picture RenderPostScript(const std::wstring& path, int dpi) {
   if (!FileExists(kGhostscript)) {
     throw std::runtime_error("Ghostscript (/usr/bin/gs) is missing: run scripts/install-deps.sh");
   }
   const ScratchFolder folder;
-  const std::string bitmapPath = folder.File("page.bmp");
-  const std::string logPath = folder.File("gs.log");
+  const std::wstring bitmapPath = folder.File(L"page.bmp");
+  const std::wstring logPath = folder.File(L"gs.log");
   const int status = RunShellScript(
       "gs -q -dSAFER -dBATCH -dNOPAUSE -dFirstPage=1 -dLastPage=1 -sDEVICE=bmp16m -r" +
           std::to_string(dpi) + " -sOutputFile=" + ShellQuoted(UnixPathOf(bitmapPath)) + " " +
           ShellQuoted(UnixPathOf(path)) + " >" + ShellQuoted(UnixPathOf(logPath)) + " 2>&1",
-      folder.File("status"));
+      folder.File(L"status"));
   if (status != 0) throw std::runtime_error("Ghostscript failed: " + ReadTextFile(logPath));
   const toolkit::UniqueBitmap bitmap(
-      static_cast<HBITMAP>(::LoadImageW(nullptr, toolkit::Widen(bitmapPath).c_str(), IMAGE_BITMAP,
+      static_cast<HBITMAP>(::LoadImageW(nullptr, bitmapPath.c_str(), IMAGE_BITMAP,
                                         0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
   if (!bitmap) throw std::runtime_error("Ghostscript wrote no picture");
   BITMAP info{};

@@ -17,20 +17,20 @@ inline constexpr char kSecondPrinter[] = "Melopad Second Printer";
 inline constexpr char kBrokenPrinter[] = "Melopad Broken Printer";
 
 // The file the printer writes its jobs into (its port).
-std::string PrinterOutput(const std::string& printerName);
+std::wstring PrinterOutput(const std::string& printerName);
 // Deletes the printer's output of an earlier job, if any.
 void ForgetPrinterOutput(const std::string& printerName);
 // The printer with letter paper in place of its default A4.
 toolkit::PrinterChoice LetterPaperOn(const std::string& printerName);
 
 // The whole file as text; empty when there is none.
-std::string ReadTextFile(const std::string& path);
+std::string ReadTextFile(const std::wstring& path);
 // How often the text holds `what`.
 int CountOf(const std::string& text, const std::string& what);
 
 // The first page of a PostScript file as Ghostscript renders it at the
 // resolution (dots per inch). Throws when Ghostscript is missing or fails.
-Picture RenderPostScript(const std::string& path, int dpi);
+Picture RenderPostScript(const std::wstring& path, int dpi);
 
 // Turns off the default printer for one scope, then makes the printer the
 // default again.

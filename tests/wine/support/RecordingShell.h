@@ -11,13 +11,13 @@ namespace testing_support {
 
 class RecordingShell final : public toolkit::Shell {
  public:
-  bool Open(const std::string& target, const std::string& parameters) override {
+  bool Open(const std::wstring& target, const std::wstring& parameters) override {
     opened.push_back(target);
     openedWith.push_back(parameters);
     return true;
   }
-  std::vector<std::string> opened;
-  std::vector<std::string> openedWith;
+  std::vector<std::wstring> opened;
+  std::vector<std::wstring> openedWith;
 };
 
 class RecordingSleeper final : public toolkit::Sleeper {

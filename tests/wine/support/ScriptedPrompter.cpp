@@ -2,22 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/Text.h"
+
 namespace testing_support {
 
 std::vector<std::string> ScriptedPrompter::Messages() const {
   std::vector<std::string> texts;
   for (const Question& question : asked_) {
-    if (question.kind == Kind::Message) texts.push_back(question.message.text);
+    if (question.kind == Kind::Message) texts.push_back(toolkit::Narrow(question.message.text));
   }
   return texts;
 }
 
 // A box the script did not expect is shown as OK (or Cancel), and fails the test.
 toolkit::MessageAnswer ScriptedPrompter::ShowMessage(HWND, const toolkit::MessageRequest& request) {
-  asked_.push_back({Kind::Message, request, {}});
+  Question question;
+  question.kind = Kind::Message;
+  question.message = request;
+  asked_.push_back(std::move(question));
   if (messageAnswers_.empty()) {
     if (request.buttons == toolkit::MessageButtons::Ok) return toolkit::MessageAnswer::Ok;
-    ADD_FAILURE() << "unexpected question: " << request.text;
+    ADD_FAILURE() << "unexpected question: " << toolkit::Narrow(request.text);
     return toolkit::MessageAnswer::Cancel;
   }
   const toolkit::MessageAnswer answer = messageAnswers_.front();
@@ -25,18 +30,21 @@ toolkit::MessageAnswer ScriptedPrompter::ShowMessage(HWND, const toolkit::Messag
   return answer;
 }
 
-std::optional<std::string> ScriptedPrompter::ChooseFileToOpen(
+std::optional<std::wstring> ScriptedPrompter::ChooseFileToOpen(
     HWND, const toolkit::FileDialogSettings& settings) {
   return NextFile(Kind::OpenFile, settings);
 }
 
-std::optional<std::string> ScriptedPrompter::ChooseFileToSave(
+std::optional<std::wstring> ScriptedPrompter::ChooseFileToSave(
     HWND, const toolkit::FileDialogSettings& settings) {
   return NextFile(Kind::SaveFile, settings);
 }
 
 bool ScriptedPrompter::SetUpPrinter(HWND, toolkit::PrinterChoice& choice) {
-  asked_.push_back({Kind::PrinterSetup, {}, {}, choice});
+  Question question;
+  question.kind = Kind::PrinterSetup;
+  question.printer = choice;
+  asked_.push_back(std::move(question));
   if (printerAnswers_.empty()) {
     ADD_FAILURE() << "unexpected printer set-up dialog";
     return false;
@@ -48,14 +56,17 @@ bool ScriptedPrompter::SetUpPrinter(HWND, toolkit::PrinterChoice& choice) {
   return true;
 }
 
-std::optional<std::string> ScriptedPrompter::NextFile(Kind kind,
-                                                      const toolkit::FileDialogSettings& settings) {
-  asked_.push_back({kind, {}, settings});
+std::optional<std::wstring> ScriptedPrompter::NextFile(Kind kind,
+                                                       const toolkit::FileDialogSettings& settings) {
+  Question question;
+  question.kind = kind;
+  question.dialog = settings;
+  asked_.push_back(std::move(question));
   if (fileAnswers_.empty()) {
     ADD_FAILURE() << "unexpected file dialog: " << settings.title;
     return std::nullopt;
   }
-  std::optional<std::string> answer = fileAnswers_.front();
+  std::optional<std::wstring> answer = fileAnswers_.front();
   fileAnswers_.pop_front();
   return answer;
 }

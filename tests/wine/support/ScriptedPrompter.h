@@ -15,7 +15,7 @@ class ScriptedPrompter final : public toolkit::Prompter {
  public:
   enum class Kind { Message, OpenFile, SaveFile, PrinterSetup };
   struct Question {
-    Kind kind;
+    Kind kind = Kind::Message;
     toolkit::MessageRequest message;
     toolkit::FileDialogSettings dialog;
     // What the printer set-up dialog started from.
@@ -24,31 +24,32 @@ class ScriptedPrompter final : public toolkit::Prompter {
 
   void WillAnswer(toolkit::MessageAnswer answer) { messageAnswers_.push_back(answer); }
   // A path, or nothing for a cancelled dialog.
-  void WillChoose(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
+  void WillChoose(std::optional<std::wstring> path) { fileAnswers_.push_back(std::move(path)); }
   // A printer and its settings, or nothing for a cancelled printer set-up.
   void WillSetUpPrinter(std::optional<toolkit::PrinterChoice> choice) {
     printerAnswers_.push_back(std::move(choice));
   }
 
   const std::vector<Question>& Asked() const { return asked_; }
-  // The texts of the message boxes shown so far.
+  // The texts of the message boxes shown so far, in code page 932 (exact for
+  // the programs' own texts and paths that fit it).
   std::vector<std::string> Messages() const;
   bool ScriptUsedUp() const {
     return messageAnswers_.empty() && fileAnswers_.empty() && printerAnswers_.empty();
   }
 
   toolkit::MessageAnswer ShowMessage(HWND owner, const toolkit::MessageRequest& request) override;
-  std::optional<std::string> ChooseFileToOpen(HWND owner,
-                                              const toolkit::FileDialogSettings& settings) override;
-  std::optional<std::string> ChooseFileToSave(HWND owner,
-                                              const toolkit::FileDialogSettings& settings) override;
+  std::optional<std::wstring> ChooseFileToOpen(
+      HWND owner, const toolkit::FileDialogSettings& settings) override;
+  std::optional<std::wstring> ChooseFileToSave(
+      HWND owner, const toolkit::FileDialogSettings& settings) override;
   bool SetUpPrinter(HWND owner, toolkit::PrinterChoice& choice) override;
 
  private:
-  std::optional<std::string> NextFile(Kind kind, const toolkit::FileDialogSettings& settings);
+  std::optional<std::wstring> NextFile(Kind kind, const toolkit::FileDialogSettings& settings);
 
   std::deque<toolkit::MessageAnswer> messageAnswers_;
-  std::deque<std::optional<std::string>> fileAnswers_;
+  std::deque<std::optional<std::wstring>> fileAnswers_;
   std::deque<std::optional<toolkit::PrinterChoice>> printerAnswers_;
   std::vector<Question> asked_;
 };
