@@ -85,7 +85,8 @@ void Application::Terminate() {
 void Application::HandleException(const std::exception& error) noexcept {
   try {
     HWND owner = ::GetActiveWindow();
-    prompter_->ShowMessage(owner, {MessageOf(error), title_, MessageButtons::Ok, MessageIcon::Error});
+    prompter_->ShowMessage(owner,
+                           {MessageOf(error), title_, MessageButtons::Ok, MessageIcon::Error});
   } catch (...) {
     // Nothing better can be done when the error box itself fails.
   }

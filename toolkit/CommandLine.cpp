@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-
 namespace toolkit {
 
 std::vector<std::wstring> CommandLineArguments() {

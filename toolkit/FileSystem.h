@@ -3,11 +3,16 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace toolkit {
+
+// The full form of a path (GetFullPathNameW: made absolute against the
+// current folder, "/" turned into "\", "." and ".." resolved), or nothing
+// when the system cannot form one.
+std::optional<std::wstring> FullPath(const std::wstring& path);
 
 // True for an existing file (not a folder).
 bool FileExists(const std::wstring& path);

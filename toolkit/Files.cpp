@@ -47,8 +47,8 @@ void WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path) {
-  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) throw FileError::CannotOpen(path);
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.Get(), &size)) ThrowReadError();

@@ -25,10 +25,12 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 struct MessageRequest {
   MessageRequest() = default;
   MessageRequest(std::wstring wideText, std::string title,
-                 MessageButtons choices = MessageButtons::Ok, MessageIcon picture = MessageIcon::None)
+                 MessageButtons choices = MessageButtons::Ok,
+                 MessageIcon picture = MessageIcon::None)
       : text(std::move(wideText)), caption(std::move(title)), buttons(choices), icon(picture) {}
   MessageRequest(std::string_view cp932Text, std::string title,
-                 MessageButtons choices = MessageButtons::Ok, MessageIcon picture = MessageIcon::None)
+                 MessageButtons choices = MessageButtons::Ok,
+                 MessageIcon picture = MessageIcon::None)
       : MessageRequest(Widen(cp932Text), std::move(title), choices, picture) {}
 
   std::wstring text;

@@ -76,7 +76,7 @@ DWORD DialogFlags(const FileDialogSettings& settings) {
 constexpr size_t kPathBufferLength = 32768;
 
 std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogSettings& settings,
-                                         BOOL(WINAPI* dialog)(LPOPENFILENAMEW)) {
+                                          BOOL(WINAPI* dialog)(LPOPENFILENAMEW)) {
   const std::wstring filter = DialogFilter(settings.filter);
   const std::wstring title = Widen(settings.title);
   std::wstring extension = Widen(settings.defaultExtension);

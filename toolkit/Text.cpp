@@ -35,10 +35,15 @@ std::string Narrow(std::wstring_view utf16) {
   return result;
 }
 
+std::wstring UpperCase(std::wstring_view text) {
+  std::wstring result(text);
+  if (!result.empty()) ::CharUpperBuffW(result.data(), static_cast<DWORD>(result.size()));
+  return result;
+}
+
 std::wstring PathFromText(std::string_view cp932) {
-  const bool invalid =
-      cp932.find('\0') != std::string_view::npos ||
-      (!cp932.empty() && ConvertToUtf16(cp932, MB_ERR_INVALID_CHARS).empty());
+  const bool invalid = cp932.find('\0') != std::string_view::npos ||
+                       (!cp932.empty() && ConvertToUtf16(cp932, MB_ERR_INVALID_CHARS).empty());
   if (invalid) throw FileError("'%s' はファイル名として使えません", Widen(cp932));
   return ConvertToUtf16(cp932, MB_ERR_INVALID_CHARS);
 }

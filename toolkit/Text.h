@@ -13,6 +13,10 @@ namespace toolkit {
 std::wstring Widen(std::string_view cp932);
 std::string Narrow(std::wstring_view utf16);
 
+// The text upper-cased the system's locale-aware way, as names of files are
+// compared without regard to case.
+std::wstring UpperCase(std::wstring_view text);
+
 // The path that a code page 932 text names (a file or folder name written in
 // a script, say), converted exactly. Throws FileError "'<text>' はファイル名と
 // して使えません" for bytes that are not valid code page 932 or a zero byte,

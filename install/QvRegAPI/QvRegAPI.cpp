@@ -58,8 +58,8 @@ void WriteRegInteger(int root, std::string_view key, std::string_view subKey, st
 void WriteRegBinary(int root, std::string_view key, std::string_view subKey, std::string_view name,
                     std::int32_t number, int byteCount) {
   if (byteCount < 0 || byteCount > 4) {
-    throw std::invalid_argument("WriteRegBinary: byte count " + std::to_string(byteCount) +
-                                " is outside 0 to 4");
+    throw RegistryError("'" + std::string(name) + "' のバイト数 " + std::to_string(byteCount) +
+                        " は 0 から 4 でなければなりません");
   }
   const auto value = static_cast<std::uint32_t>(number);
   const std::array<BYTE, 4> bytes = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),

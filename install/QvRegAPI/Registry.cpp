@@ -84,6 +84,10 @@ bool Registry::ValueExists(std::string_view name) const {
 }
 
 std::string Registry::ReadString(std::string_view name) const {
+  return toolkit::Narrow(ReadWideString(name));
+}
+
+std::wstring Registry::ReadWideString(std::string_view name) const {
   const std::wstring wide = toolkit::Widen(name);
   DWORD type = REG_NONE;
   DWORD size = 0;
@@ -100,7 +104,7 @@ std::string Registry::ReadString(std::string_view name) const {
                          reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS) {
     throw RegistryError(Quoted(name, "' の取得に失敗しました"));
   }
-  return toolkit::Narrow(std::wstring_view(text.data()));
+  return std::wstring(text.data());
 }
 
 void Registry::WriteString(std::string_view name, std::string_view text) const {

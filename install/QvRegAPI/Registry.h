@@ -46,6 +46,9 @@ class Registry {
   // Throws RegistryError "'name' のデータ型が不正です" for another type and
   // "'name' の取得に失敗しました" when the read fails.
   std::string ReadString(std::string_view name) const;
+  // The same value kept in UTF-16, for a value that names a path (a system
+  // folder, say), which code page 932 need not be able to hold.
+  std::wstring ReadWideString(std::string_view name) const;
 
   // Each write replaces a value of that name and any type. Throws
   // RegistryError "'name' の設定に失敗しました" when no key is open or the

@@ -1,6 +1,7 @@
 // The installer's file system work: copying a file with its time stamp, the
 // DOS time stamp of a file, nested folder creation and the deletion of an
-// installed folder tree that keeps chosen file types. Paths are code page 932.
+// installed folder tree that keeps chosen file types. Paths are UTF-16; every
+// path deleted or replaced here passes DeletablePath first.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +10,6 @@
 #include <functional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace install {
@@ -19,48 +19,55 @@ namespace install {
 // later times compare greater.
 using FileDateTime = std::int64_t;
 
-// The time stamp of a file. Throws std::runtime_error when the file has no
-// readable time stamp (for instance when it does not exist).
-FileDateTime GetFileDateTime(std::string_view fileName);
+// The time stamp of a file. Throws toolkit::FileError "'<path>' の日付が不正で
+// す" when the file has no readable time stamp (for instance when it does not
+// exist).
+FileDateTime GetFileDateTime(const std::wstring& fileName);
 
-// Writes one block to an open file and gives the number of bytes written.
-using BlockWriter = std::function<DWORD(HANDLE file, std::span<const std::uint8_t> block)>;
+// The block moves of a copy: a read fills the buffer and gives the number of
+// bytes read, false when the read fails; a write gives the number of bytes
+// written. Tests put failing ones in place.
+struct BlockTransfer {
+  std::function<bool(HANDLE file, std::span<std::uint8_t> buffer, DWORD& read)> read;
+  std::function<DWORD(HANDLE file, std::span<const std::uint8_t> block)> write;
+};
 
-// Writes with WriteFile; a failed write counts as nothing written.
-DWORD WriteBlock(HANDLE file, std::span<const std::uint8_t> block);
+// ReadFile and WriteFile; a failed write counts as nothing written.
+BlockTransfer SystemBlockTransfer();
 
 // Copies source to dest. When dest is an existing folder or does not exist at
 // all, the source's file name is appended to it; only an existing file is
-// replaced as it is. The copy gets the source's last-write time at DOS
-// resolution. Throws std::runtime_error "ファイル <source> は開けません" when the
-// source cannot be opened, and "ファイル <destination> を作成できません" with the
-// full destination path when the destination cannot be created or a block is
-// written short (a full disk); then the partial destination is removed.
-void CopyFileTo(std::string_view source, std::string_view dest);
-// The same, writing every block through write.
-void CopyFileTo(std::string_view source, std::string_view dest, const BlockWriter& write);
-
-// True when the path names an existing folder.
-bool FolderExists(std::string_view path);
+// replaced as it is. The copy is written beside the destination and replaces
+// it only once complete, with the source's last-write time at DOS resolution;
+// a file copied onto itself is left as it is. Throws toolkit::FileError
+// "ファイル <source> は開けません" when the source cannot be opened or read, and
+// "ファイル <destination> を作成できません" with the full destination path when
+// the destination may not be replaced, cannot be created or a block is
+// written short (a full disk); on any failure the destination is as before.
+void CopyFileTo(const std::wstring& source, const std::wstring& dest);
+void CopyFileTo(const std::wstring& source, const std::wstring& dest,
+                const BlockTransfer& transfer);
 
 // Creates the folder and all its missing parents; a failure stops quietly.
 // True when the folder exists afterwards.
-bool ForceFolders(std::string_view path);
+bool ForceFolders(const std::wstring& path);
 
-// Removes an empty folder; false when it is missing, not empty or in use.
-bool RemoveEmptyFolder(std::string_view path);
+// Removes an empty folder (or a link to a folder, never what it points at);
+// false when it is missing, not empty, in use or may not be deleted.
+bool RemoveEmptyFolder(const std::wstring& path);
 
-// Deletes one file; false when it is missing, read-only or in use.
-bool DeleteFileAt(std::string_view path);
+// Deletes one file; false when it is missing, read-only, in use or may not be
+// deleted.
+bool DeleteFileAt(const std::wstring& path);
 
 // Deletes everything in the folder tree and then the folder itself. With
 // useKeepList, entries whose upper-cased extension (with its dot, empty for a
 // name without one) is in keepList are left alone, files and folders alike,
-// and so are the folders above them. A drive's root folder is never emptied.
-// Links (junctions, symbolic links) inside the tree are removed themselves;
-// what they point at is never entered. Nothing is reported: what cannot be
-// deleted stays.
-void DeleteFolderTree(std::string_view folder, const std::vector<std::string>& keepList,
+// and so are the folders above them. A path that may not be deleted (a
+// drive's or share's root, a relative path) is left whole. Links (junctions,
+// symbolic links) are removed themselves; what they point at is never
+// entered. Nothing is reported: what cannot be deleted stays.
+void DeleteFolderTree(const std::wstring& folder, const std::vector<std::string>& keepList,
                       bool useKeepList);
 
 }  // namespace install

@@ -6,82 +6,93 @@
 #include <objidl.h>
 #include <shlobj.h>
 
-#include <cstddef>
-#include <stdexcept>
-#include <string_view>
+#include <cstdio>
+#include <initializer_list>
 
 #include "install/QvSystemAPI/Files.h"
-#include "install/text/DbcsText.h"
 #include "install/text/Paths.h"
 #include "toolkit/Com.h"
+#include "toolkit/FileError.h"
+#include "toolkit/FileSystem.h"
 #include "toolkit/Text.h"
 
 namespace install {
 
 namespace {
 
+bool GoesIntoAGroup(int kind) {
+  return kind != kDesktopFolder && kind != kStartupFolder && kind != kSendToFolder;
+}
+
 // The system's text for a COM failure code.
-std::string ComErrorText(HRESULT result) {
+std::wstring ComErrorText(HRESULT result) {
   wchar_t* buffer = nullptr;
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
-  std::string text;
+  std::wstring text;
   if (buffer != nullptr) {
-    text = toolkit::Narrow(std::wstring_view(buffer, length));
+    text.assign(buffer, length);
     ::LocalFree(buffer);
   }
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
     text.pop_back();
   }
-  return text.empty() ? "COM error " + std::to_string(static_cast<unsigned long>(result)) : text;
+  if (!text.empty()) return text;
+  char code[16];
+  std::snprintf(code, sizeof code, "%08lX", static_cast<unsigned long>(result));
+  return toolkit::Widen(std::string("COM エラー 0x") + code);
 }
 
 }  // namespace
 
-std::string WorkingFolderOf(const std::string& target) {
-  const std::size_t backslash = FindLastSeparator(target, '\\');
-  const std::size_t colon = FindLastSeparator(target, ':');
-  std::size_t at = backslash;
-  if (at == std::string::npos || (colon != std::string::npos && colon > at)) at = colon;
-  if (at == std::string::npos) return {};
+std::wstring WorkingFolderOf(const std::wstring& target) {
+  const std::size_t at = target.find_last_of(L"\\:");
+  if (at == std::wstring::npos) return {};
   // Keep a colon, and a backslash that follows a drive's colon.
-  const bool keep = target[at] == ':' || (at > 0 && target[at - 1] == ':');
+  const bool keep = target[at] == L':' || (at > 0 && target[at - 1] == L':');
   return target.substr(0, keep ? at + 1 : at);
 }
 
-std::string ShortcutFolder(const std::string& group, int kind, PlatformFamily family) {
-  const std::string shellFolder = GetShellFolder(kind, family);
-  if (kind == kDesktopFolder || kind == kStartupFolder || kind == kSendToFolder) {
-    return shellFolder;
+// Without its shell folder a link would land at the root of the current
+// drive, so a missing one is an error.
+std::wstring ShortcutFolder(const std::string& group, int kind, PlatformFamily family) {
+  const std::wstring shellFolder = GetShellFolder(kind, family);
+  if (shellFolder.empty()) {
+    throw toolkit::FileError("ショートカットを置くフォルダ (種類 %s) がわかりません",
+                             std::to_wstring(kind));
   }
-  return shellFolder + "\\" + group;
+  if (!GoesIntoAGroup(kind)) return shellFolder;
+  return IncludeTrailingBackslash(shellFolder) + toolkit::PathFromText(group);
 }
 
-void CreateShortcut(const std::string& group, const std::string& name, const std::string& target,
+// The wide link interface takes the texts converted from code page 932
+// explicitly; the narrow one would read them in the process code page and
+// mangle Japanese names on a system whose code page is not 932. Every step is
+// checked: a link that was not saved must not count as made.
+void CreateShortcut(const std::string& group, const std::string& name, const std::wstring& target,
                     int kind, const std::string& arguments, PlatformFamily family) {
-  // The wide link interface takes the texts converted from code page 932
-  // explicitly; the narrow one would read them in the process code page and
-  // mangle Japanese names on a system whose code page is not 932.
+  const std::wstring folder = ShortcutFolder(group, kind, family);
+  const std::wstring linkFile =
+      IncludeTrailingBackslash(folder) + toolkit::PathFromText(name) + L".lnk";
+
   toolkit::ComPtr<IShellLinkW> link;
   const HRESULT created = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                              IID_IShellLinkW, reinterpret_cast<void**>(link.Put()));
-  if (FAILED(created)) throw std::runtime_error(ComErrorText(created));
+  if (FAILED(created)) throw toolkit::FileError(ComErrorText(created));
   const toolkit::ComPtr<IPersistFile> file = link.As<IPersistFile>();
-  if (!file) throw std::runtime_error("Interface not supported");
+  if (!file) throw toolkit::FileError::CannotCreate(linkFile);
 
-  link->SetArguments(toolkit::Widen(arguments).c_str());
-  link->SetPath(toolkit::Widen(target).c_str());
-  link->SetWorkingDirectory(toolkit::Widen(WorkingFolderOf(target)).c_str());
-  link->SetDescription(toolkit::Widen(name).c_str());
-
-  const std::string folder = ShortcutFolder(group, kind, family);
-  if (kind != kDesktopFolder && kind != kStartupFolder && kind != kSendToFolder &&
-      !FolderExists(folder)) {
-    ForceFolders(folder);
+  const std::wstring workingFolder = WorkingFolderOf(target);
+  const std::wstring description = toolkit::Widen(name);
+  for (const HRESULT result :
+       {link->SetArguments(toolkit::Widen(arguments).c_str()), link->SetPath(target.c_str()),
+        link->SetWorkingDirectory(workingFolder.c_str()),
+        link->SetDescription(description.c_str())}) {
+    if (FAILED(result)) throw toolkit::FileError::CannotCreate(linkFile);
   }
-  const std::string linkFile = IncludeTrailingBackslash(folder) + name + ".lnk";
-  file->Save(toolkit::Widen(linkFile).c_str(), FALSE);
+  if (GoesIntoAGroup(kind) && !toolkit::FolderExists(folder)) ForceFolders(folder);
+  if (FAILED(file->Save(linkFile.c_str(), FALSE))) throw toolkit::FileError::CannotCreate(linkFile);
 }
 
 }  // namespace install

@@ -5,9 +5,7 @@
 
 #include "install/QvRegAPI/QvRegAPI.h"
 #include "install/QvRegAPI/Registry.h"
-#include "install/text/DbcsText.h"
 #include "install/text/Paths.h"
-#include "toolkit/Text.h"
 
 namespace install {
 
@@ -19,11 +17,11 @@ constexpr std::string_view kShellFoldersKey =
 // Reads a string value of a key without creating the key; empty when the key
 // or the value is missing. A value of another type raises the registry
 // layer's error.
-std::string ReadExistingString(HKEY root, std::string_view key, std::string_view name) {
+std::wstring ReadExistingPath(HKEY root, std::string_view key, std::string_view name) {
   Registry registry(root, KEY_READ);
   if (!registry.OpenKey(key, false)) return {};
   if (!registry.ValueExists(name)) return {};
-  return registry.ReadString(name);
+  return registry.ReadWideString(name);
 }
 
 std::string_view CommonValueName(int kind) {
@@ -48,7 +46,7 @@ std::string_view UserValueName(int kind) {
     case kStartupFolder:
       return "Startup";
     case kSendToFolder:
-      return "Send to";
+      return "SendTo";
     default:
       return "Start Menu";
   }
@@ -65,58 +63,62 @@ PlatformFamily RunningPlatformFamily() {
   return PlatformFamily::k9x;
 }
 
-std::string QueryFolder(FolderQuery query, const std::string& fallback) {
-  wchar_t buffer[261] = {};
-  if (query(buffer, 261) == 0) return fallback;
-  buffer[260] = L'\0';
-  return toolkit::Narrow(std::wstring_view(buffer));
+// The query answers with the length it wrote, or with the size it needs when
+// the buffer is too small; only the first is a folder.
+std::wstring QueryFolder(FolderQuery query, const std::wstring& fallback) {
+  constexpr UINT kBufferLength = 261;
+  wchar_t buffer[kBufferLength] = {};
+  const UINT length = query(buffer, kBufferLength);
+  if (length == 0 || length >= kBufferLength) return fallback;
+  buffer[kBufferLength - 1] = L'\0';
+  return std::wstring(buffer);
 }
 
-std::string GetWindowsDir(PlatformFamily family, FolderQuery query) {
-  return QueryFolder(query, family == PlatformFamily::kNt ? "C:\\WINNT" : "C:\\WINDOWS");
+std::wstring GetWindowsDir(PlatformFamily family, FolderQuery query) {
+  return QueryFolder(query, family == PlatformFamily::kNt ? L"C:\\WINNT" : L"C:\\WINDOWS");
 }
 
-std::string GetSystemDir(PlatformFamily family, FolderQuery query) {
-  return QueryFolder(query,
-                     family == PlatformFamily::kNt ? "C:\\WINNT\\System32" : "C:\\Windows\\System");
+std::wstring GetSystemDir(PlatformFamily family, FolderQuery query) {
+  return QueryFolder(
+      query, family == PlatformFamily::kNt ? L"C:\\WINNT\\System32" : L"C:\\Windows\\System");
 }
 
-std::string GetProgramFilesDir() {
-  return ReadExistingString(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion",
-                            "ProgramFilesDir");
+std::wstring GetProgramFilesDir() {
+  return ReadExistingPath(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion",
+                          "ProgramFilesDir");
 }
 
-std::string GetDosCommandDir(PlatformFamily family) {
-  const std::string windows = GetWindowsDir(family);
-  return family == PlatformFamily::kNt ? windows : windows + "\\Command";
+std::wstring GetDosCommandDir(PlatformFamily family) {
+  const std::wstring windows = GetWindowsDir(family);
+  return family == PlatformFamily::kNt ? windows : windows + L"\\Command";
 }
 
-std::string ExtractFileDrive(const std::string& path) {
-  if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
-  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+std::wstring ExtractFileDrive(const std::wstring& path) {
+  if (path.size() >= 2 && path[1] == L':') return path.substr(0, 2);
+  if (path.starts_with(L"\\\\")) {
     // "\\server\share": up to the backslash after the share name.
-    const std::size_t afterServer = FindSeparator(path, '\\', 2);
-    if (afterServer == std::string::npos) return path;
-    const std::size_t afterShare = FindSeparator(path, '\\', afterServer + 1);
-    return afterShare == std::string::npos ? path : path.substr(0, afterShare);
+    const std::size_t afterServer = path.find(L'\\', 2);
+    if (afterServer == std::wstring::npos) return path;
+    const std::size_t afterShare = path.find(L'\\', afterServer + 1);
+    return afterShare == std::wstring::npos ? path : path.substr(0, afterShare);
   }
   return {};
 }
 
-std::string GetSystemRootDir(PlatformFamily family) {
+std::wstring GetSystemRootDir(PlatformFamily family) {
   return IncludeTrailingBackslash(ExtractFileDrive(GetWindowsDir(family)));
 }
 
-std::string GetCommonShellFolder(int kind) {
+std::wstring GetCommonShellFolder(int kind) {
   if (kind == kSendToFolder) return GetUserShellFolder(kind);
-  return ReadExistingString(HKEY_LOCAL_MACHINE, kShellFoldersKey, CommonValueName(kind));
+  return ReadExistingPath(HKEY_LOCAL_MACHINE, kShellFoldersKey, CommonValueName(kind));
 }
 
-std::string GetUserShellFolder(int kind) {
-  return ReadExistingString(HKEY_CURRENT_USER, kShellFoldersKey, UserValueName(kind));
+std::wstring GetUserShellFolder(int kind) {
+  return ReadExistingPath(HKEY_CURRENT_USER, kShellFoldersKey, UserValueName(kind));
 }
 
-std::string GetShellFolder(int kind, PlatformFamily family) {
+std::wstring GetShellFolder(int kind, PlatformFamily family) {
   return family == PlatformFamily::kNt ? GetCommonShellFolder(kind) : GetUserShellFolder(kind);
 }
 

@@ -7,26 +7,16 @@
 
 #include "install/QvSystemAPI/Files.h"
 #include "install/text/Paths.h"
-#include "toolkit/Text.h"
+#include "toolkit/FileSystem.h"
 
 namespace install {
 
-namespace {
-
-bool FileExists(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesW(toolkit::Widen(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-}  // namespace
-
-FileVersion GetFileVersion(std::string_view fileName) {
-  const std::wstring wide = toolkit::Widen(fileName);
+FileVersion GetFileVersion(const std::wstring& fileName) {
   DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeW(wide.c_str(), &ignored);
+  const DWORD size = ::GetFileVersionInfoSizeW(fileName.c_str(), &ignored);
   if (size == 0) return FileVersion{};
   std::vector<std::uint8_t> block(size);
-  if (!::GetFileVersionInfoW(wide.c_str(), 0, size, block.data())) return FileVersion{};
+  if (!::GetFileVersionInfoW(fileName.c_str(), 0, size, block.data())) return FileVersion{};
   void* root = nullptr;
   UINT rootSize = 0;
   if (!::VerQueryValueW(block.data(), L"\\", &root, &rootSize) || root == nullptr ||
@@ -37,20 +27,21 @@ FileVersion GetFileVersion(std::string_view fileName) {
   return FileVersionFromWords(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
 }
 
-bool IsNewerVersion(std::string_view source, std::string_view target) {
+bool IsNewerVersion(const std::wstring& source, const std::wstring& target) {
   return IsNewerVersion(GetFileVersion(source), GetFileVersion(target));
 }
 
-void InstallFileToFolder(std::string_view source, std::string_view folder, bool force) {
-  const std::string dir = IncludeTrailingBackslash(folder);
-  const std::string target = dir + ExtractFileName(source);
-  if (!FileExists(target)) {
-    if (!FolderExists(dir)) ForceFolders(dir);
+// The copy replaces an existing target only once it is complete, so the old
+// file is never deleted ahead of it: a copy that fails leaves it installed.
+void InstallFileToFolder(const std::wstring& source, const std::wstring& folder, bool force) {
+  const std::wstring dir = IncludeTrailingBackslash(folder);
+  const std::wstring target = dir + ExtractFileName(source);
+  if (!toolkit::FileExists(target)) {
+    if (!toolkit::FolderExists(dir)) ForceFolders(dir);
     CopyFileTo(source, dir);
     return;
   }
   if (IsNewerVersion(source, target)) {
-    DeleteFileAt(target);
     CopyFileTo(source, dir);
     return;
   }
@@ -58,10 +49,7 @@ void InstallFileToFolder(std::string_view source, std::string_view folder, bool 
   // one fails here either way.
   const FileDateTime sourceTime = GetFileDateTime(source);
   const FileDateTime targetTime = GetFileDateTime(target);
-  if (force || sourceTime > targetTime) {
-    DeleteFileAt(target);
-    CopyFileTo(source, dir);
-  }
+  if (force || sourceTime > targetTime) CopyFileTo(source, dir);
 }
 
 }  // namespace install

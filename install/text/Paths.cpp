@@ -57,6 +57,47 @@ std::string ExtractFileDir(std::string_view path) {
   return at == npos ? std::string() : std::string(path.substr(0, at));
 }
 
+namespace {
+
+// Where the file name of a UTF-16 path starts: after the last "\" or, for
+// "C:name", the colon.
+std::size_t FileNameStart(std::wstring_view path) {
+  const std::size_t at = path.find_last_of(L"\\:");
+  return at == std::wstring_view::npos ? 0 : at + 1;
+}
+
+}  // namespace
+
+bool HasTrailingBackslash(std::wstring_view path) {
+  return !path.empty() && path.back() == L'\\';
+}
+
+std::wstring IncludeTrailingBackslash(std::wstring_view path) {
+  std::wstring result(path);
+  if (!HasTrailingBackslash(path)) result += L'\\';
+  return result;
+}
+
+std::wstring ExcludeTrailingBackslash(std::wstring_view path) {
+  if (HasTrailingBackslash(path)) path.remove_suffix(1);
+  return std::wstring(path);
+}
+
+std::wstring ExtractFileName(std::wstring_view path) {
+  return std::wstring(path.substr(FileNameStart(path)));
+}
+
+std::wstring ExtractFileExt(std::wstring_view path) {
+  const std::wstring_view name = path.substr(FileNameStart(path));
+  const std::size_t dot = name.rfind(L'.');
+  return dot == std::wstring_view::npos ? std::wstring() : std::wstring(name.substr(dot));
+}
+
+std::wstring ExtractFileDir(std::wstring_view path) {
+  const std::size_t at = path.rfind(L'\\');
+  return at == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, at));
+}
+
 bool IsDriveRoot(std::string_view path) {
   if (path.size() < 2 || path.size() > 3) return false;
   const char letter = AsciiUpper(path[0]);

@@ -1,4 +1,5 @@
-// Path pieces of code page 932 paths, cut at "\" the double-byte aware way.
+// Path pieces, cut at "\": of code page 932 texts the double-byte aware
+// way, and of UTF-16 paths.
 #pragma once
 
 #include <string>
@@ -25,6 +26,14 @@ std::string ExtractFileExt(std::string_view path);
 
 // The text before the last "\", empty for a path without one.
 std::string ExtractFileDir(std::string_view path);
+
+// The same rules on UTF-16 paths, where no character hides a "\".
+bool HasTrailingBackslash(std::wstring_view path);
+std::wstring IncludeTrailingBackslash(std::wstring_view path);
+std::wstring ExcludeTrailingBackslash(std::wstring_view path);
+std::wstring ExtractFileName(std::wstring_view path);
+std::wstring ExtractFileExt(std::wstring_view path);
+std::wstring ExtractFileDir(std::wstring_view path);
 
 // True for the root folder of a lettered drive: a letter, ":" and
 // optionally "\", in either case ("c:", "C:\").

@@ -29,9 +29,4 @@ bool IsNewerVersion(const FileVersion& source, const FileVersion& target) {
          source.release > target.release || source.build > target.build || HasNoVersion(target);
 }
 
-bool ShouldReplaceFile(const FileVersion& source, const FileVersion& target, bool force,
-                       std::int64_t sourceTime, std::int64_t targetTime) {
-  return IsNewerVersion(source, target) || force || sourceTime > targetTime;
-}
-
 }  // namespace install

@@ -1,5 +1,5 @@
-// File version numbers and the rules that decide whether an installed file
-// is replaced.
+// File version numbers and the rule that decides whether a file counts as a
+// newer version than an installed one.
 #pragma once
 
 #include <cstdint>
@@ -28,12 +28,5 @@ bool HasNoVersion(const FileVersion& version);
 // than the same field of the target makes it newer (1.1.0.1 is newer than
 // 1.2.0.0 because of the build), and so does a target without version.
 bool IsNewerVersion(const FileVersion& source, const FileVersion& target);
-
-// Whether an existing target file is replaced by the source: when the source
-// is newer by version, when force is set, or when the source's time stamp is
-// later than the target's. The time stamps are any values that order as the
-// files' last-write times do (for instance DOS date-times).
-bool ShouldReplaceFile(const FileVersion& source, const FileVersion& target, bool force,
-                       std::int64_t sourceTime, std::int64_t targetTime);
 
 }  // namespace install

@@ -97,4 +97,19 @@ TEST(IsDriveRoot, AcceptsLetterColonWithOrWithoutBackslash) {
   for (const Case& c : cases) EXPECT_EQ(IsDriveRoot(c.path), c.expected) << c.path;
 }
 
+// The same pieces of UTF-16 paths, where a character such as "\u00a5" is
+// never a separator.
+TEST(WidePaths, CutAtBackslashAndDriveColon) {
+  const std::wstring yen = L"C:\\a\u00a5b\\c\u00a5d.t\u00a5t";
+  EXPECT_EQ(ExtractFileName(yen), L"c\u00a5d.t\u00a5t");
+  EXPECT_EQ(ExtractFileExt(yen), L".t\u00a5t");
+  EXPECT_EQ(ExtractFileDir(yen), L"C:\\a\u00a5b");
+  EXPECT_EQ(ExtractFileName(std::wstring(L"C:app.exe")), L"app.exe");
+  EXPECT_EQ(ExtractFileExt(std::wstring(L"C:\\a.b\\name")), L"");
+  EXPECT_EQ(IncludeTrailingBackslash(std::wstring(L"C:\\Dir")), L"C:\\Dir\\");
+  EXPECT_EQ(IncludeTrailingBackslash(std::wstring(L"C:\\Dir\\")), L"C:\\Dir\\");
+  EXPECT_EQ(ExcludeTrailingBackslash(std::wstring(L"C:\\Dir\\")), L"C:\\Dir");
+  EXPECT_EQ(ExcludeTrailingBackslash(std::wstring(L"")), L"");
+}
+
 }  // namespace

@@ -12,7 +12,6 @@ using install::FileVersion;
 using install::FileVersionFromWords;
 using install::HasNoVersion;
 using install::IsNewerVersion;
-using install::ShouldReplaceFile;
 
 const FileVersion kNone{};
 
@@ -62,31 +61,6 @@ TEST(FileVersionFromWords, TakesUnsignedHalvesOfBothWords) {
   const FileVersion v = FileVersionFromWords(0x00010002u, 0x00030004u);
   EXPECT_EQ(Text(v), "1.2.3.4");
   EXPECT_EQ(Text(FileVersionFromWords(0xFFFF0000u, 0x0000FFFFu)), "65535.0.0.65535");
-}
-
-TEST(ShouldReplaceFile, SameVersionFallsBackOnForceAndTimeStamps) {
-  struct Case {
-    FileVersion source;
-    FileVersion target;
-    bool force;
-    long long sourceTime;
-    long long targetTime;
-    bool expected;
-  };
-  const FileVersion v120{1, 2, 0, 0};
-  const Case cases[] = {
-      {v120, v120, false, 100, 100, false},       {v120, v120, true, 100, 100, true},
-      {v120, v120, false, 102, 100, true},        {v120, v120, false, 98, 100, false},
-      {v120, v120, true, 98, 100, true},          {{1, 2, 0, 1}, v120, false, 98, 100, true},
-      {{1, 1, 0, 1}, v120, false, 98, 100, true}, {{1, 1, 0, 0}, v120, false, 98, 100, false},
-      {kNone, kNone, false, 98, 100, true},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ShouldReplaceFile(c.source, c.target, c.force, c.sourceTime, c.targetTime),
-              c.expected)
-        << Text(c.source) << " over " << Text(c.target) << " force " << c.force << " times "
-        << c.sourceTime << "/" << c.targetTime;
-  }
 }
 
 }  // namespace

@@ -11,37 +11,37 @@
 #include "install/QvSystemAPI/Files.h"
 #include "tests/wine/support/ErrorMessage.h"
 #include "tests/wine/support/TestFiles.h"
-#include "toolkit/Text.h"
+#include "toolkit/FileSystem.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace {
 
-using testing_support::ErrorMessageOf;
 using testing_support::ReadBytes;
 using testing_support::ScratchFolder;
+using testing_support::WideErrorMessageOf;
 using testing_support::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-std::string ThisProgram() {
+std::wstring ThisProgram() {
   wchar_t path[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return toolkit::Narrow(path);
+  return path;
 }
 
 // A file built beside the tests.
-std::string Beside(const std::string& name) {
-  const std::string program = ThisProgram();
-  return program.substr(0, program.rfind('\\') + 1) + name;
+std::wstring Beside(const std::wstring& name) {
+  const std::wstring program = ThisProgram();
+  return program.substr(0, program.rfind(L'\\') + 1) + name;
 }
 
 // The editor, whose version resource says 1.0.0.0.
-std::string Editor() {
-  return Beside("melopad.exe");
+std::wstring Editor() {
+  return Beside(L"melopad.exe");
 }
 
 // A file with nothing but a version resource of the given version.
-std::string Stamp(const std::string& version) {
-  return Beside("stamp-" + version + ".dll");
+std::wstring Stamp(const std::wstring& version) {
+  return Beside(L"stamp-" + version + L".dll");
 }
 
 // A local time at an even second, as a file time.
@@ -60,22 +60,22 @@ FILETIME LocalTime(int minute, int second) {
   return utc;
 }
 
-void SetWriteTime(const std::string& path, const FILETIME& time) {
-  const toolkit::UniqueFile file(::CreateFileW(toolkit::Widen(path).c_str(), FILE_WRITE_ATTRIBUTES,
-                                               0, nullptr, OPEN_EXISTING, 0, nullptr));
+void SetWriteTime(const std::wstring& path, const FILETIME& time) {
+  const toolkit::UniqueFile file(
+      ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(file) << path;
   ASSERT_TRUE(::SetFileTime(file.Get(), nullptr, nullptr, &time));
 }
 
 // The file's bytes with a marker after them: an appended tail does not
 // disturb the version resource, and tells the two files apart.
-void WriteMarked(const std::string& from, const std::string& to, std::uint8_t marker) {
+void WriteMarked(const std::wstring& from, const std::wstring& to, std::uint8_t marker) {
   Bytes bytes = ReadBytes(from);
   bytes.push_back(marker);
   WriteBytes(to, bytes);
 }
 
-std::uint8_t Marker(const std::string& path) {
+std::uint8_t Marker(const std::wstring& path) {
   return ReadBytes(path).back();
 }
 
@@ -89,27 +89,28 @@ void ExpectVersion(const install::FileVersion& version, int major, int minor, in
 
 TEST(GetFileVersion, ReadsTheVersionResourceOfAFile) {
   ExpectVersion(install::GetFileVersion(Editor()), 1, 0, 0, 0);
-  ExpectVersion(install::GetFileVersion(Beside("install.exe")), 1, 25, 30, 0);
-  ExpectVersion(install::GetFileVersion(Stamp("1.1.0.1")), 1, 1, 0, 1);
+  ExpectVersion(install::GetFileVersion(Beside(L"install.exe")), 1, 25, 30, 0);
+  ExpectVersion(install::GetFileVersion(Stamp(L"1.1.0.1")), 1, 1, 0, 1);
 }
 
 TEST(GetFileVersion, FilesWithoutVersionResourceGiveMinusOnes) {
   ScratchFolder folder;
-  WriteBytes(folder.File("plain.txt"), Bytes{'a', 'b'});
-  for (const std::string& path : {ThisProgram(), folder.File("plain.txt"), folder.File("none")}) {
+  WriteBytes(folder.File(L"plain.txt"), Bytes{'a', 'b'});
+  for (const std::wstring& path :
+       {ThisProgram(), folder.File(L"plain.txt"), folder.File(L"none")}) {
     ExpectVersion(install::GetFileVersion(path), -1, -1, -1, -1);
   }
 }
 
 TEST(IsNewerVersion, ComparesTheVersionResourcesOfRealFiles) {
   ScratchFolder folder;
-  WriteBytes(folder.File("plain.txt"), Bytes{'a'});
-  const std::string editor = Editor();
-  const std::string plain = folder.File("plain.txt");
-  const std::string self = ThisProgram();
+  WriteBytes(folder.File(L"plain.txt"), Bytes{'a'});
+  const std::wstring editor = Editor();
+  const std::wstring plain = folder.File(L"plain.txt");
+  const std::wstring self = ThisProgram();
   struct Case {
-    std::string source;
-    std::string target;
+    std::wstring source;
+    std::wstring target;
     bool newer;
   };
   const std::vector<Case> cases = {
@@ -119,11 +120,11 @@ TEST(IsNewerVersion, ComparesTheVersionResourcesOfRealFiles) {
       {plain, self, true},      // neither has a version
       {self, editor, false},
       // Field by field: each is newer than the other.
-      {Stamp("1.1.0.1"), Stamp("1.2.0.0"), true},
-      {Stamp("1.2.0.0"), Stamp("1.1.0.1"), true},
-      {Stamp("1.1.0.1"), Stamp("1.1.0.1"), false},
-      {Stamp("1.1.0.1"), editor, true},
-      {editor, Stamp("1.1.0.1"), false},
+      {Stamp(L"1.1.0.1"), Stamp(L"1.2.0.0"), true},
+      {Stamp(L"1.2.0.0"), Stamp(L"1.1.0.1"), true},
+      {Stamp(L"1.1.0.1"), Stamp(L"1.1.0.1"), false},
+      {Stamp(L"1.1.0.1"), editor, true},
+      {editor, Stamp(L"1.1.0.1"), false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(install::IsNewerVersion(c.source, c.target), c.newer) << c.source << " " << c.target;
@@ -132,26 +133,26 @@ TEST(IsNewerVersion, ComparesTheVersionResourcesOfRealFiles) {
 
 TEST(InstallFileToFolder, AMissingFolderIsCreatedWithItsParentsAndGetsTheCopy) {
   ScratchFolder folder;
-  const std::string source = folder.File("表示.txt");
+  const std::wstring source = folder.File(L"表示.txt");
   WriteBytes(source, Bytes{1, 2, 3});
   SetWriteTime(source, LocalTime(10, 20));
-  const std::string target = folder.File("a\\b\\c");
+  const std::wstring target = folder.File(L"a\\b\\c");
   install::InstallFileToFolder(source, target, false);
-  EXPECT_EQ(ReadBytes(target + "\\表示.txt"), (Bytes{1, 2, 3}));
-  EXPECT_EQ(install::GetFileDateTime(target + "\\表示.txt"), install::GetFileDateTime(source));
+  EXPECT_EQ(ReadBytes(target + L"\\表示.txt"), (Bytes{1, 2, 3}));
+  EXPECT_EQ(install::GetFileDateTime(target + L"\\表示.txt"), install::GetFileDateTime(source));
 }
 
 TEST(InstallFileToFolder, ReplacesByVersionThenByForceOrLaterTimeStamp) {
   // Each kind of file is named by the file its bytes come from; an empty
   // name stands for a text file without version.
-  const std::string plain;
-  const std::string editor = Editor();
-  const std::string older = Stamp("1.1.0.1");
-  const std::string newer = Stamp("1.2.0.0");
+  const std::wstring plain;
+  const std::wstring editor = Editor();
+  const std::wstring older = Stamp(L"1.1.0.1");
+  const std::wstring newer = Stamp(L"1.2.0.0");
   struct Case {
     const char* name;
-    std::string source;
-    std::string target;
+    std::wstring source;
+    std::wstring target;
     int sourceMinute;
     int targetMinute;
     bool force;
@@ -173,11 +174,11 @@ TEST(InstallFileToFolder, ReplacesByVersionThenByForceOrLaterTimeStamp) {
   };
   for (const Case& c : cases) {
     ScratchFolder folder;
-    ::CreateDirectoryW(toolkit::Widen(folder.File("src")).c_str(), nullptr);
-    ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
-    const std::string source = folder.File("src\\app.exe");
-    const std::string target = folder.File("dst\\app.exe");
-    const auto make = [&](const std::string& kind, const std::string& path, std::uint8_t marker) {
+    ::CreateDirectoryW(folder.File(L"src").c_str(), nullptr);
+    ::CreateDirectoryW(folder.File(L"dst").c_str(), nullptr);
+    const std::wstring source = folder.File(L"src\\app.exe");
+    const std::wstring target = folder.File(L"dst\\app.exe");
+    const auto make = [&](const std::wstring& kind, const std::wstring& path, std::uint8_t marker) {
       if (!kind.empty()) {
         WriteMarked(kind, path, marker);
       } else {
@@ -190,7 +191,7 @@ TEST(InstallFileToFolder, ReplacesByVersionThenByForceOrLaterTimeStamp) {
     SetWriteTime(target, LocalTime(c.targetMinute, 0));
     const install::FileDateTime before = install::GetFileDateTime(target);
 
-    install::InstallFileToFolder(source, folder.File("dst") + "\\", c.force);
+    install::InstallFileToFolder(source, folder.File(L"dst") + L"\\", c.force);
 
     EXPECT_EQ(Marker(target), c.replaced ? 1 : 2) << c.name;
     EXPECT_EQ(install::GetFileDateTime(target),
@@ -201,19 +202,18 @@ TEST(InstallFileToFolder, ReplacesByVersionThenByForceOrLaterTimeStamp) {
 
 TEST(InstallFileToFolder, ATargetInUseThatShouldBeReplacedRaisesTheCreateError) {
   ScratchFolder folder;
-  WriteBytes(folder.File("a.txt"), Bytes{1});
-  ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
-  WriteBytes(folder.File("dst\\a.txt"), Bytes{2});
+  WriteBytes(folder.File(L"a.txt"), Bytes{1});
+  ::CreateDirectoryW(folder.File(L"dst").c_str(), nullptr);
+  WriteBytes(folder.File(L"dst\\a.txt"), Bytes{2});
   // Held open by another user who shares nothing, so it can be neither
   // deleted nor overwritten.
-  const toolkit::UniqueFile inUse(::CreateFileW(toolkit::Widen(folder.File("dst\\a.txt")).c_str(),
-                                                GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                                nullptr));
+  const toolkit::UniqueFile inUse(::CreateFileW(folder.File(L"dst\\a.txt").c_str(), GENERIC_READ, 0,
+                                                nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(inUse);
-  EXPECT_EQ(ErrorMessageOf([&] {
-              install::InstallFileToFolder(folder.File("a.txt"), folder.File("dst"), true);
+  EXPECT_EQ(WideErrorMessageOf([&] {
+              install::InstallFileToFolder(folder.File(L"a.txt"), folder.File(L"dst"), true);
             }),
-            "ファイル " + folder.File("dst\\a.txt") + " を作成できません");
+            L"ファイル " + folder.File(L"dst\\a.txt") + L" を作成できません");
   std::uint8_t byte = 0;
   DWORD read = 0;
   ASSERT_TRUE(::ReadFile(inUse.Get(), &byte, 1, &read, nullptr));
@@ -222,27 +222,27 @@ TEST(InstallFileToFolder, ATargetInUseThatShouldBeReplacedRaisesTheCreateError) 
 
 TEST(InstallFileToFolder, AMissingSourceRaisesAnError) {
   ScratchFolder folder;
-  ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
+  ::CreateDirectoryW(folder.File(L"dst").c_str(), nullptr);
   // No target: the copy cannot open the source.
-  EXPECT_EQ(ErrorMessageOf([&] {
-              install::InstallFileToFolder(folder.File("gone.exe"), folder.File("dst"), false);
+  EXPECT_EQ(WideErrorMessageOf([&] {
+              install::InstallFileToFolder(folder.File(L"gone.exe"), folder.File(L"dst"), false);
             }),
-            "ファイル " + folder.File("gone.exe") + " は開けません");
+            L"ファイル " + folder.File(L"gone.exe") + L" は開けません");
   // A versioned target: the source has no time stamp to compare.
-  WriteMarked(Editor(), folder.File("dst\\gone.exe"), 2);
-  EXPECT_THROW(install::InstallFileToFolder(folder.File("gone.exe"), folder.File("dst"), false),
+  WriteMarked(Editor(), folder.File(L"dst\\gone.exe"), 2);
+  EXPECT_THROW(install::InstallFileToFolder(folder.File(L"gone.exe"), folder.File(L"dst"), false),
                std::runtime_error);
-  EXPECT_EQ(Marker(folder.File("dst\\gone.exe")), 2);
+  EXPECT_EQ(Marker(folder.File(L"dst\\gone.exe")), 2);
 }
 
 TEST(InstallFileToFolder, AFolderOfTheFilesNameIsNoTargetAndTheCopyFails) {
   ScratchFolder folder;
-  WriteBytes(folder.File("a.txt"), Bytes{1});
-  ::CreateDirectoryW(toolkit::Widen(folder.File("dst")).c_str(), nullptr);
-  ::CreateDirectoryW(toolkit::Widen(folder.File("dst\\a.txt")).c_str(), nullptr);
-  EXPECT_THROW(install::InstallFileToFolder(folder.File("a.txt"), folder.File("dst"), false),
+  WriteBytes(folder.File(L"a.txt"), Bytes{1});
+  ::CreateDirectoryW(folder.File(L"dst").c_str(), nullptr);
+  ::CreateDirectoryW(folder.File(L"dst\\a.txt").c_str(), nullptr);
+  EXPECT_THROW(install::InstallFileToFolder(folder.File(L"a.txt"), folder.File(L"dst"), false),
                std::runtime_error);
-  EXPECT_TRUE(install::FolderExists(folder.File("dst\\a.txt")));
+  EXPECT_TRUE(toolkit::FolderExists(folder.File(L"dst\\a.txt")));
 }
 
 }  // namespace

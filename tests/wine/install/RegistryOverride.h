@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/Text.h"
@@ -46,10 +47,10 @@ class RegistryOverride {
     }
   }
 
-  void Set(const std::string& text, DWORD type = REG_SZ) {
-    const std::wstring wide = toolkit::Widen(text);
-    const auto* begin = reinterpret_cast<const BYTE*>(wide.c_str());
-    Write(type, std::vector<BYTE>(begin, begin + (wide.size() + 1) * sizeof(wchar_t)));
+  // Sets the value to a path, stored in UTF-16 exactly as given.
+  void SetPath(const std::wstring& path, DWORD type = REG_SZ) {
+    const auto* begin = reinterpret_cast<const BYTE*>(path.c_str());
+    Write(type, std::vector<BYTE>(begin, begin + (path.size() + 1) * sizeof(wchar_t)));
   }
   void SetNumber(DWORD number) {
     const auto* begin = reinterpret_cast<const BYTE*>(&number);
@@ -86,11 +87,12 @@ class RegistryOverride {
   std::vector<BYTE> data_;
 };
 
-// The text of a system folder query, asked directly.
-inline std::string SystemAnswer(UINT (*query)(LPWSTR, UINT)) {
+// The folder a system folder query answers, asked directly, in UTF-16 as
+// the system gives it.
+inline std::wstring SystemAnswer(UINT (*query)(LPWSTR, UINT)) {
   wchar_t buffer[MAX_PATH + 1] = {};
   query(buffer, MAX_PATH + 1);
-  return toolkit::Narrow(buffer);
+  return buffer;
 }
 
 }  // namespace install_tests

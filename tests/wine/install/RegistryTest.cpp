@@ -196,7 +196,8 @@ TEST_F(RegistryTest, WriteRegBinaryWritesTheFirstBytesOfTheNumber) {
 
 TEST_F(RegistryTest, WriteRegBinaryRefusesAByteCountOutsideZeroToFourAndCreatesNothing) {
   for (int count : {5, 8, -1}) {
-    EXPECT_THROW(install::WriteRegBinary(2, Key(), "b", "Bytes", 258, count), std::invalid_argument)
+    EXPECT_THROW(install::WriteRegBinary(2, Key(), "b", "Bytes", 258, count),
+                 install::RegistryError)
         << count;
   }
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Key()));

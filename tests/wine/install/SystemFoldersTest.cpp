@@ -9,6 +9,7 @@
 #include "install/QvRegAPI/Registry.h"
 #include "install/QvSystemAPI/SystemFolders.h"
 #include "tests/wine/install/RegistryOverride.h"
+#include "toolkit/Text.h"
 
 namespace {
 
@@ -38,10 +39,10 @@ TEST(SystemFoldersTest, WindowsAndSystemFoldersAreTheSystemsAnswersOnBothFamilie
 TEST(SystemFoldersTest, FailedFolderQueriesFallBackPerFamily) {
   const struct {
     PlatformFamily family;
-    const char* windows;
-    const char* system;
-  } cases[] = {{PlatformFamily::kNt, "C:\\WINNT", "C:\\WINNT\\System32"},
-               {PlatformFamily::k9x, "C:\\WINDOWS", "C:\\Windows\\System"}};
+    const wchar_t* windows;
+    const wchar_t* system;
+  } cases[] = {{PlatformFamily::kNt, L"C:\\WINNT", L"C:\\WINNT\\System32"},
+               {PlatformFamily::k9x, L"C:\\WINDOWS", L"C:\\Windows\\System"}};
   for (const auto& c : cases) {
     EXPECT_EQ(install::GetWindowsDir(c.family, FailingQuery), c.windows);
     EXPECT_EQ(install::GetSystemDir(c.family, FailingQuery), c.system);
@@ -55,44 +56,44 @@ TEST(SystemFoldersTest, QueriedFolderIsCutAtItsFirstZero) {
     for (UINT i = 0; i < sizeof(text) / sizeof(wchar_t); ++i) buffer[i] = text[i];
     return 5;
   };
-  EXPECT_EQ(install::QueryFolder(query, "fallback"), "D:\\OS");
-  EXPECT_EQ(install::QueryFolder(FailingQuery, "fallback"), "fallback");
+  EXPECT_EQ(install::QueryFolder(query, L"fallback"), L"D:\\OS");
+  EXPECT_EQ(install::QueryFolder(FailingQuery, L"fallback"), L"fallback");
 }
 
 TEST(SystemFoldersTest, DosCommandFolderIsWindowsOnNtAndItsCommandFolderOn9x) {
-  const std::string windows = SystemAnswer(::GetWindowsDirectoryW);
+  const std::wstring windows = SystemAnswer(::GetWindowsDirectoryW);
   EXPECT_EQ(install::GetDosCommandDir(PlatformFamily::kNt), windows);
-  EXPECT_EQ(install::GetDosCommandDir(PlatformFamily::k9x), windows + "\\Command");
+  EXPECT_EQ(install::GetDosCommandDir(PlatformFamily::k9x), windows + L"\\Command");
 }
 
 TEST(SystemFoldersTest, SystemRootIsTheWindowsDriveWithBackslash) {
-  const std::string windows = SystemAnswer(::GetWindowsDirectoryW);
+  const std::wstring windows = SystemAnswer(::GetWindowsDirectoryW);
   for (PlatformFamily family : kFamilies) {
-    EXPECT_EQ(install::GetSystemRootDir(family), windows.substr(0, 2) + "\\");
+    EXPECT_EQ(install::GetSystemRootDir(family), windows.substr(0, 2) + L"\\");
   }
 }
 
 TEST(SystemFoldersTest, DrivePartOfLetteredAndNetworkPaths) {
   const struct {
-    const char* path;
-    const char* drive;
-  } cases[] = {{"C:\\WINDOWS", "C:"},
-               {"d:", "d:"},
-               {"\\\\server\\share\\WINNT", "\\\\server\\share"},
-               {"\\\\server\\share", "\\\\server\\share"},
-               {"\\\\サーバ\\表\\WINNT", "\\\\サーバ\\表"},
-               {"WINDOWS", ""}};
+    const wchar_t* path;
+    const wchar_t* drive;
+  } cases[] = {{L"C:\\WINDOWS", L"C:"},
+               {L"d:", L"d:"},
+               {L"\\\\server\\share\\WINNT", L"\\\\server\\share"},
+               {L"\\\\server\\share", L"\\\\server\\share"},
+               {L"\\\\サーバ\\表\\WINNT", L"\\\\サーバ\\表"},
+               {L"WINDOWS", L""}};
   for (const auto& c : cases) EXPECT_EQ(install::ExtractFileDrive(c.path), c.drive) << c.path;
 }
 
 TEST(SystemFoldersTest, ProgramFilesFolderIsTheStoredValueUnexpandedOrEmpty) {
   RegistryOverride value(HKEY_LOCAL_MACHINE, kCurrentVersionKey, "ProgramFilesDir");
-  value.Set("E:\\アプリ");
-  EXPECT_EQ(install::GetProgramFilesDir(), "E:\\アプリ");
-  value.Set("%SystemDrive%\\Programs", REG_EXPAND_SZ);
-  EXPECT_EQ(install::GetProgramFilesDir(), "%SystemDrive%\\Programs");
+  value.SetPath(L"E:\\アプリ");
+  EXPECT_EQ(install::GetProgramFilesDir(), L"E:\\アプリ");
+  value.SetPath(L"%SystemDrive%\\Programs", REG_EXPAND_SZ);
+  EXPECT_EQ(install::GetProgramFilesDir(), L"%SystemDrive%\\Programs");
   value.Remove();
-  EXPECT_EQ(install::GetProgramFilesDir(), "");
+  EXPECT_EQ(install::GetProgramFilesDir(), L"");
 }
 
 TEST(SystemFoldersTest, ProgramFilesValueOfAnotherTypeRaisesTheRegistryError) {
@@ -111,20 +112,20 @@ TEST(SystemFoldersTest, ProgramFilesValueOfAnotherTypeRaisesTheRegistryError) {
 class ShellFoldersTest : public ::testing::Test {
  protected:
   static constexpr const char* kCommonNames[] = {"Common Desktop", "Common Programs",
-                                                 "Common Start Menu", "Common Startup", "Send to"};
+                                                 "Common Start Menu", "Common Startup", "SendTo"};
   static constexpr const char* kUserNames[] = {"Desktop", "Programs", "Start Menu", "Startup",
-                                               "Send to"};
+                                               "SendTo"};
 
   void SetUp() override {
     for (const char* name : kCommonNames) {
       common_.emplace_back(
           std::make_unique<RegistryOverride>(HKEY_LOCAL_MACHINE, kShellFoldersKey, name));
-      common_.back()->Set(std::string("C:\\common\\") + name);
+      common_.back()->SetPath(L"C:\\common\\" + toolkit::Widen(name));
     }
     for (const char* name : kUserNames) {
       user_.emplace_back(
           std::make_unique<RegistryOverride>(HKEY_CURRENT_USER, kShellFoldersKey, name));
-      user_.back()->Set(std::string("C:\\user\\") + name);
+      user_.back()->SetPath(L"C:\\user\\" + toolkit::Widen(name));
     }
   }
 
@@ -135,18 +136,18 @@ class ShellFoldersTest : public ::testing::Test {
 TEST_F(ShellFoldersTest, EachKindReadsItsValueOnBothFamilies) {
   const struct {
     int kind;
-    const char* nt;
-    const char* x9;
+    const wchar_t* nt;
+    const wchar_t* x9;
   } cases[] = {
-      {0, "C:\\common\\Common Desktop", "C:\\user\\Desktop"},
-      {1, "C:\\common\\Common Programs", "C:\\user\\Programs"},
-      {2, "C:\\common\\Common Start Menu", "C:\\user\\Start Menu"},
-      {3, "C:\\common\\Common Startup", "C:\\user\\Startup"},
-      {4, "C:\\user\\Send to", "C:\\user\\Send to"},
-      {5, "C:\\common\\Common Start Menu", "C:\\user\\Start Menu"},
-      {7, "C:\\common\\Common Start Menu", "C:\\user\\Start Menu"},
-      {9, "C:\\common\\Common Start Menu", "C:\\user\\Start Menu"},
-      {-1, "C:\\common\\Common Start Menu", "C:\\user\\Start Menu"},
+      {0, L"C:\\common\\Common Desktop", L"C:\\user\\Desktop"},
+      {1, L"C:\\common\\Common Programs", L"C:\\user\\Programs"},
+      {2, L"C:\\common\\Common Start Menu", L"C:\\user\\Start Menu"},
+      {3, L"C:\\common\\Common Startup", L"C:\\user\\Startup"},
+      {4, L"C:\\user\\SendTo", L"C:\\user\\SendTo"},
+      {5, L"C:\\common\\Common Start Menu", L"C:\\user\\Start Menu"},
+      {7, L"C:\\common\\Common Start Menu", L"C:\\user\\Start Menu"},
+      {9, L"C:\\common\\Common Start Menu", L"C:\\user\\Start Menu"},
+      {-1, L"C:\\common\\Common Start Menu", L"C:\\user\\Start Menu"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(install::GetShellFolder(c.kind, PlatformFamily::kNt), c.nt) << c.kind;
@@ -159,9 +160,9 @@ TEST_F(ShellFoldersTest, EachKindReadsItsValueOnBothFamilies) {
 TEST_F(ShellFoldersTest, MissingValueGivesAnEmptyFolder) {
   common_[0]->Remove();
   user_[3]->Remove();
-  EXPECT_EQ(install::GetShellFolder(0, PlatformFamily::kNt), "");
-  EXPECT_EQ(install::GetShellFolder(3, PlatformFamily::k9x), "");
-  EXPECT_EQ(install::GetShellFolder(0, PlatformFamily::k9x), "C:\\user\\Desktop");
+  EXPECT_EQ(install::GetShellFolder(0, PlatformFamily::kNt), L"");
+  EXPECT_EQ(install::GetShellFolder(3, PlatformFamily::k9x), L"");
+  EXPECT_EQ(install::GetShellFolder(0, PlatformFamily::k9x), L"C:\\user\\Desktop");
 }
 
 }  // namespace

@@ -66,8 +66,8 @@ int RunShellScript(const std::string& script, const std::wstring& statusPath) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(kShell, commandLine.data(), nullptr, nullptr, FALSE,
-                        0, nullptr, nullptr, &startup, &process)) {
+  if (!::CreateProcessW(kShell, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
     throw std::runtime_error("cannot start the Linux shell");
   }
   const toolkit::UniqueKernelHandle processHandle(process.hProcess);

@@ -96,9 +96,8 @@ Picture RenderPostScript(const std::wstring& path, int dpi) {
           ShellQuoted(UnixPathOf(path)) + " >" + ShellQuoted(UnixPathOf(logPath)) + " 2>&1",
       folder.File(L"status"));
   if (status != 0) throw std::runtime_error("Ghostscript failed: " + ReadTextFile(logPath));
-  const toolkit::UniqueBitmap bitmap(
-      static_cast<HBITMAP>(::LoadImageW(nullptr, bitmapPath.c_str(), IMAGE_BITMAP,
-                                        0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  const toolkit::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(
+      nullptr, bitmapPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
   if (!bitmap) throw std::runtime_error("Ghostscript wrote no picture");
   BITMAP info{};
   ::GetObjectW(bitmap.Get(), sizeof info, &info);

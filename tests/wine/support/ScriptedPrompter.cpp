@@ -56,8 +56,8 @@ bool ScriptedPrompter::SetUpPrinter(HWND, toolkit::PrinterChoice& choice) {
   return true;
 }
 
-std::optional<std::wstring> ScriptedPrompter::NextFile(Kind kind,
-                                                       const toolkit::FileDialogSettings& settings) {
+std::optional<std::wstring> ScriptedPrompter::NextFile(
+    Kind kind, const toolkit::FileDialogSettings& settings) {
   Question question;
   question.kind = kind;
   question.dialog = settings;

@@ -55,8 +55,7 @@ void WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes
 }
 
 void SetReadOnly(const std::wstring& path, bool readOnly) {
-  ::SetFileAttributesW(path.c_str(),
-                       readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+  ::SetFileAttributesW(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace testing_support

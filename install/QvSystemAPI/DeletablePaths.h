@@ -1,0 +1,23 @@
+// The one gate of everything the installer deletes or replaces. It runs with
+// an administrator's rights, and its paths come from setup scripts,
+// uninstall records and the registry, so a path is only acted on in its full,
+// normalised form, and never when it could stand for a whole drive or share.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace install {
+
+// The full form of a path the installer may delete or replace (GetFullPathNameW:
+// "/" becomes "\", "." and ".." are resolved), or nothing for
+//  - an empty path, or one that is not fully qualified ("\dir", "Q:", "dir"),
+//    which would depend on the current drive or folder;
+//  - a device or long-path form ("\\.\", "\\?\");
+//  - a volume's root (GetVolumePathNameW; "Q:\", "Q:\sub\..", a mounted
+//    folder) or a share's root ("\\server\share").
+// Links are no concern of this gate: the operations behind it remove a link
+// itself and never follow it.
+std::optional<std::wstring> DeletablePath(const std::wstring& path);
+
+}  // namespace install
