@@ -15,17 +15,17 @@ toolkit::MessageAnswer AskToSaveChanges(HWND owner, toolkit::MessageButtons butt
 
 }  // namespace
 
-std::optional<std::string> TMelopadForm::ExecuteSaveDialog() {
+std::optional<std::wstring> TMelopadForm::ExecuteSaveDialog() {
   return toolkit::Application::Current().Prompts().ChooseFileToSave(Handle(), SaveDialog);
 }
 
-std::optional<std::string> TMelopadForm::ExecuteOpenDialog() {
+std::optional<std::wstring> TMelopadForm::ExecuteOpenDialog() {
   return toolkit::Application::Current().Prompts().ChooseFileToOpen(Handle(), OpenDialog);
 }
 
 // Shows the save dialog and writes the chosen file; false when cancelled.
 bool TMelopadForm::SaveThroughDialog() {
-  const std::optional<std::string> path = ExecuteSaveDialog();
+  const std::optional<std::wstring> path = ExecuteSaveDialog();
   if (!path) return false;
   WriteAlsFile(*path);
   return true;
@@ -50,7 +50,7 @@ void TMelopadForm::MnuLoadAlsClick() {
     if (answer == toolkit::MessageAnswer::Cancel) return;
     if (answer == toolkit::MessageAnswer::Yes && !SaveThroughDialog()) return;
   }
-  const std::optional<std::string> path = ExecuteOpenDialog();
+  const std::optional<std::wstring> path = ExecuteOpenDialog();
   if (!path) return;
   LoadAlsFile(*path);
 }

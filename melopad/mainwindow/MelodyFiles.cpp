@@ -36,14 +36,14 @@ void TMelopadForm::AskSongNameIfMissing() {
   if (melody_.SongName().empty()) melody_.SetSongName(kUntitled);
 }
 
-void TMelopadForm::WriteAlsFile(const std::string& path) {
+void TMelopadForm::WriteAlsFile(const std::wstring& path) {
   AskSongNameIfMissing();
   toolkit::WriteWholeFile(path, melopad::EncodeAlsFile(melody_));
   melody_.SetModified(false);
   SaveDialog.fileName = path;
 }
 
-void TMelopadForm::LoadAlsFile(const std::string& path) {
+void TMelopadForm::LoadAlsFile(const std::wstring& path) {
   // Read before anything changes: a file that cannot be opened must not cost
   // the melody on screen.
   const std::vector<std::uint8_t> bytes = toolkit::ReadWholeFile(path);

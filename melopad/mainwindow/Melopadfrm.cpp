@@ -50,7 +50,7 @@ constexpr DWORD kSplashMilliseconds = 500;
 
 }  // namespace
 
-TMelopadForm::TMelopadForm(MelopadServices services, std::string_view firstArgument)
+TMelopadForm::TMelopadForm(MelopadServices services, std::wstring_view firstArgument)
     : Form(Design()),
       MainMenu(MainMenuTable(*this)),
       // The score list's context menu does what the tool bar buttons do.
@@ -76,7 +76,7 @@ TMelopadForm::~TMelopadForm() {
 
 // The start-up sequence: the splash stays up while the window is built and
 // the melody named on the command line is loaded.
-void TMelopadForm::Construct(std::string_view firstArgument) {
+void TMelopadForm::Construct(std::wstring_view firstArgument) {
   toolkit::Application& application = toolkit::Application::Current();
   melody_.SetSongName({});
   TVersionInfoForm splash(Handle());
@@ -111,10 +111,11 @@ void TMelopadForm::PlaceRegions() {
 
 // A file that fails to load is reported, and the editor starts all the same
 // with whatever was read.
-void TMelopadForm::LoadCommandLineMelody(std::string_view argument) {
-  if (!IsExistingAlsFile(argument)) return;
+void TMelopadForm::LoadCommandLineMelody(std::wstring_view argument) {
+  const std::wstring path(argument);
+  if (!IsExistingAlsFile(path)) return;
   try {
-    LoadAlsFile(std::string(argument));
+    LoadAlsFile(path);
   } catch (const std::exception& error) {
     toolkit::Application::Current().HandleException(error);
   }
@@ -136,7 +137,7 @@ void TMelopadForm::AutoPlayOnIdle(bool&) {
 }
 
 void TMelopadForm::MnuHelpHelpClick() {
-  ShellOpen(HelpPagePath(), "");
+  ShellOpen(HelpPagePath(), L"");
 }
 
 void TMelopadForm::MnuHelpHomepageClick() {

@@ -37,7 +37,7 @@ struct MelopadServices {
 class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
  public:
   // The melody file named first on the command line, if any, is loaded.
-  explicit TMelopadForm(MelopadServices services, std::string_view firstArgument = {});
+  explicit TMelopadForm(MelopadServices services, std::wstring_view firstArgument = {});
   ~TMelopadForm() override;
 
   melopad::Melody& Melody() { return melody_; }
@@ -45,10 +45,10 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
 
   // Writes the melody to the file, asking for a song name first when it has
   // none; clears Modified and makes the file the melody's current one.
-  void WriteAlsFile(const std::string& path);
+  void WriteAlsFile(const std::wstring& path);
   // Replaces the melody with the file's; a file that cannot be opened leaves
   // everything as it was.
-  void LoadAlsFile(const std::string& path);
+  void LoadAlsFile(const std::wstring& path);
 
   // A character typed while the score list has the focus.
   void ScoreListBoxKeyPress(char key);
@@ -125,17 +125,17 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   bool FormCloseQuery() override;
 
  private:
-  void Construct(std::string_view firstArgument);
+  void Construct(std::wstring_view firstArgument);
   void PlaceRegions();
   void PlaceToolBar();
   // The up-down controls show the melody's tempo and beats per bar.
   void ShowMelodySettings();
-  void LoadCommandLineMelody(std::string_view argument);
+  void LoadCommandLineMelody(std::wstring_view argument);
   void InstallAutoPlay();
   void AutoPlayOnIdle(bool& done);
   void AskSongNameIfMissing();
-  std::optional<std::string> ExecuteSaveDialog();
-  std::optional<std::string> ExecuteOpenDialog();
+  std::optional<std::wstring> ExecuteSaveDialog();
+  std::optional<std::wstring> ExecuteOpenDialog();
   bool SaveThroughDialog();
   void ScoreListBoxClick();
   // The score list view's parts (ScoreListView.cpp).

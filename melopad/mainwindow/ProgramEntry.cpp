@@ -11,20 +11,21 @@
 
 namespace {
 
-bool IsSongsSwitch(std::string argument) {
-  std::transform(argument.begin(), argument.end(), argument.begin(), [](char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+// Only the letters a to z count as the same in either case.
+bool IsSongsSwitch(std::wstring argument) {
+  std::transform(argument.begin(), argument.end(), argument.begin(), [](wchar_t c) {
+    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
   });
-  return argument == "/SONGS";
+  return argument == L"/SONGS";
 }
 
 }  // namespace
 
-void RunMelopad(toolkit::Application& application, const std::vector<std::string>& arguments) {
-  const std::string firstArgument = arguments.empty() ? std::string() : arguments.front();
+void RunMelopad(toolkit::Application& application, const std::vector<std::wstring>& arguments) {
+  const std::wstring firstArgument = arguments.empty() ? std::wstring() : arguments.front();
   if (IsSongsSwitch(firstArgument)) {
     // The sample melodies are shown in the shell; the editor itself does not start.
-    ShellOpen(SongsFolderPath(), "");
+    ShellOpen(SongsFolderPath(), L"");
     return;
   }
   SystemNoteSoundBank sounds;

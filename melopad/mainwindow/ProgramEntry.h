@@ -9,4 +9,6 @@ namespace toolkit {
 class Application;
 }
 
-void RunMelopad(toolkit::Application& application, const std::vector<std::string>& arguments);
+// The arguments are the command line's, in UTF-16: the first may name a
+// melody file by a path that code page 932 cannot hold.
+void RunMelopad(toolkit::Application& application, const std::vector<std::wstring>& arguments);

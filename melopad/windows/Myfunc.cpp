@@ -25,16 +25,18 @@ std::filesystem::path ProgramPath() {
 
 }  // namespace
 
-bool ShellOpen(const std::string& target, const std::string& parameters) {
+bool ShellOpen(const std::wstring& target, const std::wstring& parameters) {
   return toolkit::Application::Current().DesktopShell().Open(target, parameters);
 }
 
-std::string HelpPagePath() {
-  return toolkit::Narrow(ProgramPath().replace_extension(L".html").wstring());
+// The program's path stays UTF-16 from GetModuleFileNameW to the shell, so
+// a folder named in characters code page 932 lacks still works.
+std::wstring HelpPagePath() {
+  return ProgramPath().replace_extension(L".html").wstring();
 }
 
-std::string SongsFolderPath() {
-  return toolkit::Narrow((ProgramPath().parent_path() / L"songs\\").wstring());
+std::wstring SongsFolderPath() {
+  return (ProgramPath().parent_path() / L"songs\\").wstring();
 }
 
 void OpenHomepage() {
@@ -42,5 +44,5 @@ void OpenHomepage() {
   const toolkit::MessageAnswer answer = application.Prompts().ShowMessage(
       ::GetActiveWindow(), {"インターネットに接続してホームページを表示します", "Melopad",
                             toolkit::MessageButtons::YesNo, toolkit::MessageIcon::Question});
-  if (answer == toolkit::MessageAnswer::Yes) ShellOpen(kHomepageAddress, "");
+  if (answer == toolkit::MessageAnswer::Yes) ShellOpen(toolkit::Widen(kHomepageAddress), L"");
 }

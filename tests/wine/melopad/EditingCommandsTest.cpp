@@ -136,7 +136,7 @@ TEST_F(EditingCommandsTest, AnEmptyNameIsAcceptedAndTheNextSaveFallsBackToUntitl
   EXPECT_EQ(form.Text(), "");
 
   testing_support::ScratchFolder folder;
-  const std::string path = folder.File("renamed.als");
+  const std::wstring path = folder.File(L"renamed.als");
   ::PostMessageW(songNameDialog.Handle(), WM_CLOSE, 0, 0);
   form.WriteAlsFile(path);
   const auto bytes = testing_support::ReadBytes(path);

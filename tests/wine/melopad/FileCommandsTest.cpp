@@ -4,6 +4,7 @@
 
 #include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/TestFiles.h"
+#include "toolkit/Text.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ class FileCommandsTest : public testing_support::EditorTest {
     return kinds;
   }
 
-  std::string ReadOnlyFile() {
-    const std::string path = folder.File("readonly.als");
+  std::wstring ReadOnlyFile() {
+    const std::wstring path = folder.File(L"readonly.als");
     testing_support::WriteBytes(path, kTwoNotes);
     testing_support::SetReadOnly(path, true);
     return path;
@@ -51,7 +52,7 @@ class FileCommandsTest : public testing_support::EditorTest {
 
 TEST_F(FileCommandsTest, NewWithoutChangesClearsWithoutAskingAndKeepsTheCaption) {
   TMelopadForm form(Services());
-  const std::string path = folder.File("song.als");
+  const std::wstring path = folder.File(L"song.als");
   testing_support::WriteBytes(path, kTwoNotes);
   form.LoadAlsFile(path);
   form.Melody().SetTempo(150);
@@ -60,20 +61,20 @@ TEST_F(FileCommandsTest, NewWithoutChangesClearsWithoutAskingAndKeepsTheCaption)
   EXPECT_EQ(form.Melody().Count(), 0);
   EXPECT_EQ(form.ScoreListBox.Count(), 0);
   EXPECT_EQ(form.Melody().SongName(), "");
-  EXPECT_EQ(form.SaveDialog.fileName, "");
+  EXPECT_EQ(form.SaveDialog.fileName, L"");
   EXPECT_EQ(form.Text(), "A");
   EXPECT_EQ(form.Melody().Tempo(), 150);
 }
 
 TEST_F(FileCommandsTest, NewAsksYesOrNoAndSavesOnYes) {
   auto form = ModifiedForm();
-  const std::string path = folder.File("kept.als");
+  const std::wstring path = folder.File(L"kept.als");
   prompter.WillAnswer(MessageAnswer::Yes);
   prompter.WillChoose(path);
   Choose(*form, form->MnuNew);
   ASSERT_EQ(AskedKinds(), (std::vector{kMessage, kSave}));
   const toolkit::MessageRequest& question = prompter.Asked()[0].message;
-  EXPECT_EQ(question.text, kSaveQuestion);
+  EXPECT_EQ(question.text, toolkit::Widen(kSaveQuestion));
   EXPECT_EQ(question.caption, "Melopad");
   EXPECT_EQ(question.buttons, toolkit::MessageButtons::YesNo);
   EXPECT_EQ(question.icon, toolkit::MessageIcon::Question);
@@ -99,11 +100,11 @@ TEST_F(FileCommandsTest, NewStopsWhenTheSaveIsCancelledOrFails) {
   EXPECT_EQ(form->Melody().Count(), 1);
   EXPECT_TRUE(form->Melody().Modified());
 
-  const std::string locked = ReadOnlyFile();
+  const std::wstring locked = ReadOnlyFile();
   prompter.WillAnswer(MessageAnswer::Yes);
   prompter.WillChoose(locked);
   Choose(*form, form->MnuNew);
-  EXPECT_EQ(prompter.Messages().back(), "ファイル " + locked + " を作成できません");
+  EXPECT_EQ(prompter.Asked().back().message.text, L"ファイル " + locked + L" を作成できません");
   EXPECT_EQ(form->Melody().Count(), 1);
   EXPECT_TRUE(form->Melody().Modified());
   EXPECT_EQ(ReadBytes(locked), kTwoNotes);
@@ -111,7 +112,7 @@ TEST_F(FileCommandsTest, NewStopsWhenTheSaveIsCancelledOrFails) {
 
 TEST_F(FileCommandsTest, OpenWithoutChangesGoesStraightToTheOpenDialog) {
   TMelopadForm form(Services());
-  const std::string path = folder.File("open.als");
+  const std::wstring path = folder.File(L"open.als");
   testing_support::WriteBytes(path, kTwoNotes);
   prompter.WillChoose(path);
   Choose(form, form.MnuLoadAls);
@@ -126,19 +127,19 @@ TEST_F(FileCommandsTest, OpenWithoutChangesGoesStraightToTheOpenDialog) {
 }
 
 TEST_F(FileCommandsTest, OpenWithChangesFollowsTheAnswer) {
-  const std::string other = folder.File("other.als");
+  const std::wstring other = folder.File(L"other.als");
   testing_support::WriteBytes(other, kTwoNotes);
   struct Case {
     const char* name;
     MessageAnswer answer;
-    std::optional<std::string> saveAs;  // only asked after Yes
+    std::optional<std::wstring> saveAs;  // only asked after Yes
     bool openDialogShown;
     bool loaded;
   };
   const Case cases[] = {
       {"Cancel", MessageAnswer::Cancel, std::nullopt, false, false},
       {"No", MessageAnswer::No, std::nullopt, true, true},
-      {"Yes, saved", MessageAnswer::Yes, folder.File("saved.als"), true, true},
+      {"Yes, saved", MessageAnswer::Yes, folder.File(L"saved.als"), true, true},
       {"Yes, save dialog cancelled", MessageAnswer::Yes, std::nullopt, false, false},
   };
   for (const Case& c : cases) {
@@ -161,7 +162,7 @@ TEST_F(FileCommandsTest, OpenWithChangesFollowsTheAnswer) {
 
 TEST_F(FileCommandsTest, OpenSavedThenCancelledKeepsTheMelodySaved) {
   auto form = ModifiedForm();
-  const std::string saved = folder.File("saved.als");
+  const std::wstring saved = folder.File(L"saved.als");
   prompter.WillAnswer(MessageAnswer::Yes);
   prompter.WillChoose(saved);
   prompter.WillChoose(std::nullopt);
@@ -173,7 +174,7 @@ TEST_F(FileCommandsTest, OpenSavedThenCancelledKeepsTheMelodySaved) {
 
 TEST_F(FileCommandsTest, OpenStopsBeforeTheOpenDialogWhenTheSaveFails) {
   auto form = ModifiedForm();
-  const std::string locked = ReadOnlyFile();
+  const std::wstring locked = ReadOnlyFile();
   prompter.WillAnswer(MessageAnswer::Yes);
   prompter.WillChoose(locked);
   Choose(*form, form->MnuLoadAls);
@@ -184,7 +185,7 @@ TEST_F(FileCommandsTest, OpenStopsBeforeTheOpenDialogWhenTheSaveFails) {
 TEST_F(FileCommandsTest, SaveAsksForANameThenShowsTheSaveDialog) {
   TMelopadForm form(Services());
   form.Melody().InsertScoreLine(form.Melody().MakeRestLine());
-  const std::string path = folder.File("named.als");
+  const std::wstring path = folder.File(L"named.als");
   songNameDialog.NameEdit.SetText("ABC");
   ::PostMessageW(songNameDialog.OKButton.Handle(), BM_CLICK, 0, 0);
   prompter.WillChoose(path);
@@ -201,7 +202,7 @@ TEST_F(FileCommandsTest, SaveAsksForANameThenShowsTheSaveDialog) {
 
 TEST_F(FileCommandsTest, SaveProposesTheCurrentFileAndKeepsTheNameWhenCancelled) {
   auto form = ModifiedForm();
-  const std::string current = folder.File("current.als");
+  const std::wstring current = folder.File(L"current.als");
   form->WriteAlsFile(current);
   form->Melody().InsertScoreLine(form->Melody().MakeRestLine());
   prompter.WillChoose(std::nullopt);
@@ -213,11 +214,11 @@ TEST_F(FileCommandsTest, SaveProposesTheCurrentFileAndKeepsTheNameWhenCancelled)
 
 TEST_F(FileCommandsTest, ASaveOverAReadOnlyFileIsReportedAndKeepsTheChanges) {
   auto form = ModifiedForm();
-  const std::string locked = ReadOnlyFile();
+  const std::wstring locked = ReadOnlyFile();
   prompter.WillChoose(locked);
   Choose(*form, form->MnuSaveAls);
   EXPECT_EQ(prompter.Messages(),
-            std::vector<std::string>{"ファイル " + locked + " を作成できません"});
+            std::vector<std::string>{"ファイル " + toolkit::Narrow(locked) + " を作成できません"});
   EXPECT_EQ(prompter.Asked().back().message.icon, toolkit::MessageIcon::Error);
   EXPECT_TRUE(form->Melody().Modified());
   EXPECT_EQ(ReadBytes(locked), kTwoNotes);
@@ -227,10 +228,10 @@ TEST_F(FileCommandsTest, ClosingFollowsTheAnswer) {
   struct Case {
     const char* name;
     std::optional<MessageAnswer> answer;  // none: nothing changed, no question
-    std::optional<std::string> saveAs;
+    std::optional<std::wstring> saveAs;
     bool closes;
   };
-  const std::string saved = folder.File("closing.als");
+  const std::wstring saved = folder.File(L"closing.als");
   const Case cases[] = {
       {"No", MessageAnswer::No, std::nullopt, true},
       {"Cancel", MessageAnswer::Cancel, std::nullopt, false},

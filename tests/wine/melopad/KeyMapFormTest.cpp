@@ -160,7 +160,7 @@ int ToRender(int devicePixels, const PrinterPage& page) {
 // area the page should take: the picture, at its place and size, title
 // included. (Ghostscript cannot give the title back as text: the driver
 // sends glyphs by number, without Unicode names.)
-void ExpectPrintedPageShowsTheKeyMap(const std::string& path, const toolkit::PrinterChoice& choice,
+void ExpectPrintedPageShowsTheKeyMap(const std::wstring& path, const toolkit::PrinterChoice& choice,
                                      const melopad::PrintArea& area, SIZE sheet) {
   const Picture printed = testing_support::RenderPostScript(path, kRenderDpi);
   ASSERT_EQ(printed.Width(), sheet.cx) << "sheet width at " << kRenderDpi << " dpi";
@@ -348,7 +348,7 @@ TEST_F(KeyMapFormTest, TheCloseButtonEndsTheModalShowing) {
 }
 
 TEST_F(KeyMapFormTest, PrintsThePageOnTheDefaultPrinterAndSaysSo) {
-  const std::string output = testing_support::PrinterOutput(testing_support::kTestPrinter);
+  const std::wstring output = testing_support::PrinterOutput(testing_support::kTestPrinter);
   testing_support::ForgetPrinterOutput(testing_support::kTestPrinter);
   TKeyMapForm form(nullptr);
   form.Show();
@@ -386,7 +386,7 @@ std::string PageContent(const std::string& printed) {
 }
 
 TEST_F(KeyMapFormTest, PrintingTwicePrintsTwoIdenticalPagesAndSaysSoTwice) {
-  const std::string output = testing_support::PrinterOutput(testing_support::kTestPrinter);
+  const std::wstring output = testing_support::PrinterOutput(testing_support::kTestPrinter);
   TKeyMapForm form(nullptr);
   form.Show();
   std::vector<std::string> jobs;
@@ -402,8 +402,8 @@ TEST_F(KeyMapFormTest, PrintingTwicePrintsTwoIdenticalPagesAndSaysSoTwice) {
 }
 
 TEST_F(KeyMapFormTest, PrintsOnThePrinterAndPaperChosenInThePrinterSetUp) {
-  const std::string defaultOutput = testing_support::PrinterOutput(testing_support::kTestPrinter);
-  const std::string secondOutput = testing_support::PrinterOutput(testing_support::kSecondPrinter);
+  const std::wstring defaultOutput = testing_support::PrinterOutput(testing_support::kTestPrinter);
+  const std::wstring secondOutput = testing_support::PrinterOutput(testing_support::kSecondPrinter);
   testing_support::ForgetPrinterOutput(testing_support::kTestPrinter);
   testing_support::ForgetPrinterOutput(testing_support::kSecondPrinter);
   const toolkit::PrinterChoice letter =

@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, MainMenuHasItsThreeMenusAndTheirEntries) {
 TEST_F(MainWindowTest, AMelodyFileOnTheCommandLineIsLoadedWhateverTheExtensionsCase) {
   testing_support::ScratchFolder folder;
   const std::vector<std::uint8_t> oneNote{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xFF};
-  for (const char* name : {"upper.ALS", "lower.als", "mixed.Als"}) {
+  for (const wchar_t* name : {L"upper.ALS", L"lower.als", L"mixed.Als"}) {
     testing_support::WriteBytes(folder.File(name), oneNote);
     TMelopadForm form(Services(), folder.File(name));
     EXPECT_EQ(form.Melody().Count(), 1) << name;
@@ -72,10 +72,10 @@ TEST_F(MainWindowTest, AMelodyFileOnTheCommandLineIsLoadedWhateverTheExtensionsC
 
 TEST_F(MainWindowTest, OtherArgumentsStartWithAnEmptyMelody) {
   testing_support::ScratchFolder folder;
-  testing_support::WriteBytes(folder.File("song.txt"), {0xE1, 0xF0, 0xFD, 0xF1, 0x7E, 0xC4, 0x27});
-  ::CreateDirectoryW(toolkit::Widen(folder.File("folder.als")).c_str(), nullptr);
-  for (const std::string& argument : {folder.File("missing.als"), folder.File("song.txt"),
-                                      folder.File("folder.als"), std::string("/unknown")}) {
+  testing_support::WriteBytes(folder.File(L"song.txt"), {0xE1, 0xF0, 0xFD, 0xF1, 0x7E, 0xC4, 0x27});
+  ::CreateDirectoryW(folder.File(L"folder.als").c_str(), nullptr);
+  for (const std::wstring& argument : {folder.File(L"missing.als"), folder.File(L"song.txt"),
+                                       folder.File(L"folder.als"), std::wstring(L"/unknown")}) {
     TMelopadForm form(Services(), argument);
     EXPECT_EQ(form.Melody().Count(), 0) << argument;
     EXPECT_EQ(form.Text(), "Melopad") << argument;
@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, ToolBarHoldsTheTempoAndBeatsControlsAtTheirDesignedValues
 
 TEST_F(MainWindowTest, TheTempoControlFollowsALoadedFileAndTheSavedFileFollowsTheControl) {
   testing_support::ScratchFolder folder;
-  const std::string path = folder.File("tempo.als");
+  const std::wstring path = folder.File(L"tempo.als");
   testing_support::WriteBytes(path, {0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7F, 0xC4, 0x27, 0xFF});
   TMelopadForm form(Services());
   form.LoadAlsFile(path);

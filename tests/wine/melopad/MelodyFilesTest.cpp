@@ -44,7 +44,7 @@ TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
   TMelopadForm form(Services());
   TypeMelody(form.Melody());
   form.Melody().SetSongName("テスト曲");
-  const std::string first = folder.File("first.als");
+  const std::wstring first = folder.File(L"first.als");
   form.WriteAlsFile(first);
   EXPECT_FALSE(form.Melody().Modified());
   EXPECT_EQ(form.SaveDialog.fileName, first);
@@ -58,7 +58,7 @@ TEST_F(MelodyFilesTest, SavedMelodyLoadsBackAndSavesToTheSameBytes) {
   EXPECT_FALSE(reloaded.Melody().Modified());
   EXPECT_EQ(reloaded.SaveDialog.fileName, first);
 
-  const std::string second = folder.File("second.als");
+  const std::wstring second = folder.File(L"second.als");
   reloaded.WriteAlsFile(second);
   EXPECT_EQ(ReadBytes(second), ReadBytes(first));
 }
@@ -68,7 +68,7 @@ TEST_F(MelodyFilesTest, AMelodyWithoutANameIsNamedThroughTheDialog) {
   TypeMelody(form.Melody());
   songNameDialog.NameEdit.SetText("夜想曲");
   ::PostMessageW(songNameDialog.OKButton.Handle(), BM_CLICK, 0, 0);
-  const std::string path = folder.File("named.als");
+  const std::wstring path = folder.File(L"named.als");
   form.WriteAlsFile(path);
   EXPECT_EQ(form.Melody().SongName(), "夜想曲");
   EXPECT_EQ(form.Text(), "Melopad") << "saving does not change the caption";
@@ -81,7 +81,7 @@ TEST_F(MelodyFilesTest, ANameLeftEmptyIsSavedAsUntitled) {
   TMelopadForm form(Services());
   songNameDialog.NameEdit.SetText("");
   ::PostMessageW(songNameDialog.Handle(), WM_CLOSE, 0, 0);
-  const std::string path = folder.File("untitled.als");
+  const std::wstring path = folder.File(L"untitled.als");
   form.WriteAlsFile(path);
   EXPECT_EQ(ReadBytes(path), Bytes({0xE1, 0xF0, 0x96, 0xB3, 0x91, 0xE8, 0xFD, 0xF1, 0x7E, 0xFF}));
 }
@@ -90,28 +90,28 @@ TEST_F(MelodyFilesTest, AFailedSaveKeepsTheOldFileAndTheMelodyModified) {
   TMelopadForm form(Services());
   TypeMelody(form.Melody());
   form.Melody().SetSongName("曲");
-  const std::string path = folder.File("readonly.als");
+  const std::wstring path = folder.File(L"readonly.als");
   const Bytes old{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xFF};
   WriteBytes(path, old);
   testing_support::SetReadOnly(path, true);
-  EXPECT_EQ(testing_support::ErrorMessageOf([&] { form.WriteAlsFile(path); }),
-            "ファイル " + path + " を作成できません");
+  EXPECT_EQ(testing_support::WideErrorMessageOf([&] { form.WriteAlsFile(path); }),
+            L"ファイル " + path + L" を作成できません");
   EXPECT_EQ(ReadBytes(path), old);
   EXPECT_TRUE(form.Melody().Modified());
-  EXPECT_EQ(form.SaveDialog.fileName, "");
+  EXPECT_EQ(form.SaveDialog.fileName, L"");
 }
 
 TEST_F(MelodyFilesTest, AFileThatCannotBeOpenedLeavesTheMelodyAsItWas) {
   TMelopadForm form(Services());
-  const std::string current = folder.File("current.als");
+  const std::wstring current = folder.File(L"current.als");
   WriteBytes(current, {0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xC4, 0x00, 0xFF});
   form.LoadAlsFile(current);
   form.Melody().InsertScoreLine(form.Melody().MakeRestLine());
   const std::vector<std::string> linesBefore = form.Melody().Lines();
 
-  const std::string missing = folder.File("missing.als");
-  EXPECT_EQ(testing_support::ErrorMessageOf([&] { form.LoadAlsFile(missing); }),
-            "ファイル " + missing + " は開けません");
+  const std::wstring missing = folder.File(L"missing.als");
+  EXPECT_EQ(testing_support::WideErrorMessageOf([&] { form.LoadAlsFile(missing); }),
+            L"ファイル " + missing + L" は開けません");
   EXPECT_EQ(form.Melody().Lines(), linesBefore);
   EXPECT_EQ(ListedLines(form), linesBefore);
   EXPECT_EQ(form.Melody().SongName(), "A");
@@ -122,7 +122,7 @@ TEST_F(MelodyFilesTest, AFileThatCannotBeOpenedLeavesTheMelodyAsItWas) {
 
 TEST_F(MelodyFilesTest, ALengthByteNotUnderstoodIsReportedOnceAfterTheLoad) {
   TMelopadForm form(Services());
-  const std::string path = folder.File("odd.als");
+  const std::wstring path = folder.File(L"odd.als");
   WriteBytes(path, {0xE1, 0xF0, 0x42, 0xFD, 0xF1, 0x7E, 0xC6, 0x27, 0x10, 0x28, 0x11, 0x29, 0xFF});
   form.LoadAlsFile(path);
   EXPECT_EQ(form.Melody().Count(), 3);
@@ -136,7 +136,7 @@ TEST_F(MelodyFilesTest, ALengthByteNotUnderstoodIsReportedOnceAfterTheLoad) {
 TEST_F(MelodyFilesTest, ATruncatedFileKeepsTheLinesReadAndShowsTheListAgain) {
   TMelopadForm form(Services());
   form.Show();
-  const std::string path = folder.File("short.als");
+  const std::wstring path = folder.File(L"short.als");
   WriteBytes(path, {0xE1, 0xF0, 0x43, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xA1, 0xC4});
   EXPECT_EQ(testing_support::ErrorMessageOf([&] { form.LoadAlsFile(path); }),
             "ストリームからの読み込みエラー");
@@ -144,7 +144,7 @@ TEST_F(MelodyFilesTest, ATruncatedFileKeepsTheLinesReadAndShowsTheListAgain) {
   EXPECT_EQ(form.ScoreListBox.Count(), 1);
   EXPECT_TRUE(form.ScoreListBox.Visible());
   EXPECT_EQ(form.Text(), "Melopad");
-  EXPECT_EQ(form.SaveDialog.fileName, "");
+  EXPECT_EQ(form.SaveDialog.fileName, L"");
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ TEST_F(NoteEntryTest, DraggingOffAKeyPanelSoundsItWithoutInserting) {
 
 TEST_F(NoteEntryTest, ALoadedMelodyLeavesTheLengthOfItsLastPairCurrent) {
   testing_support::ScratchFolder folder;
-  const std::string path = folder.File("lengths.als");
+  const std::wstring path = folder.File(L"lengths.als");
   testing_support::WriteBytes(path,
                               {0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xC9, 0x28, 0xFF});
   TMelopadForm form(Services());

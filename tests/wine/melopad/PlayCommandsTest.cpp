@@ -55,12 +55,12 @@ TEST_F(PlayCommandsTest, PlayingFromTheSelectionNeedsOne) {
 TEST_F(PlayCommandsTest, AMelodyOfTwoOrMoreLinesLoadedAtStartPlaysOnce) {
   testing_support::ScratchFolder folder;
   const struct {
-    const char* name;
+    const wchar_t* name;
     std::vector<std::uint8_t> pairs;
     std::vector<PlayedNote> played;
   } cases[] = {
-      {"one.als", {0xC4, 0x27}, {}},
-      {"two.als", {0xC4, 0x27, 0xC6, 0x00}, {{39, 480}, {0, 240}}},
+      {L"one.als", {0xC4, 0x27}, {}},
+      {L"two.als", {0xC4, 0x27, 0xC6, 0x00}, {{39, 480}, {0, 240}}},
   };
   for (const auto& c : cases) {
     std::vector<std::uint8_t> bytes{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E};

@@ -13,20 +13,20 @@ namespace {
 
 class ProgramEntryTest : public testing_support::EditorTest {};
 
-std::string ProgramFolder() {
+std::wstring ProgramFolder() {
   wchar_t path[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder(path);
-  return toolkit::Narrow(folder.substr(0, folder.rfind(L'\\') + 1));
+  return folder.substr(0, folder.rfind(L'\\') + 1);
 }
 
 TEST_F(ProgramEntryTest, SongsSwitchInAnyCaseOpensTheSongsFolderAndShowsNoWindow) {
-  for (const char* argument : {"/SONGS", "/songs", "/Songs"}) {
+  for (const wchar_t* argument : {L"/SONGS", L"/songs", L"/Songs"}) {
     shell = testing_support::RecordingShell();
     // Returning at all shows that no window and no message loop was started.
     RunMelopad(application, {argument});
-    EXPECT_EQ(shell.opened, std::vector<std::string>{ProgramFolder() + "songs\\"}) << argument;
-    EXPECT_EQ(shell.openedWith, std::vector<std::string>{""}) << argument;
+    EXPECT_EQ(shell.opened, std::vector<std::wstring>{ProgramFolder() + L"songs\\"}) << argument;
+    EXPECT_EQ(shell.openedWith, std::vector<std::wstring>{L""}) << argument;
   }
 }
 
@@ -39,7 +39,7 @@ TEST_F(ProgramEntryTest, HelpOpensTheHtmlPageNamedLikeTheProgram) {
   TMelopadForm form(Services());
   ::SetCurrentDirectoryW(L"C:\\");
   form.MnuHelpHelpClick();
-  EXPECT_EQ(shell.opened, std::vector<std::string>{ProgramFolder() + "melopad_wine_tests.html"});
+  EXPECT_EQ(shell.opened, std::vector<std::wstring>{ProgramFolder() + L"melopad_wine_tests.html"});
 }
 
 TEST_F(ProgramEntryTest, HomepageIsOpenedOnlyAfterAYes) {
@@ -48,7 +48,7 @@ TEST_F(ProgramEntryTest, HomepageIsOpenedOnlyAfterAYes) {
   form.MnuHelpHomepageClick();
   EXPECT_TRUE(shell.opened.empty());
   const toolkit::MessageRequest& question = prompter.Asked().front().message;
-  EXPECT_EQ(question.text, "インターネットに接続してホームページを表示します");
+  EXPECT_EQ(question.text, toolkit::Widen("インターネットに接続してホームページを表示します"));
   EXPECT_EQ(question.caption, "Melopad");
   EXPECT_EQ(question.buttons, toolkit::MessageButtons::YesNo);
   EXPECT_EQ(question.icon, toolkit::MessageIcon::Question);
@@ -56,7 +56,7 @@ TEST_F(ProgramEntryTest, HomepageIsOpenedOnlyAfterAYes) {
   prompter.WillAnswer(toolkit::MessageAnswer::Yes);
   ::SendMessageW(versionInfoForm.WebButton.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   ::SendMessageW(versionInfoForm.WebButton.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  EXPECT_EQ(shell.opened, std::vector<std::string>{kHomepageAddress});
+  EXPECT_EQ(shell.opened, std::vector<std::wstring>{toolkit::Widen(kHomepageAddress)});
 }
 
 TEST_F(ProgramEntryTest, VersionWindowShowsItsPictureAndLines) {
@@ -90,7 +90,7 @@ TEST_F(ProgramEntryTest, SplashHasNoBorderAndNoWebButton) {
 
 // Runs the real program and waits for it to end by itself.
 DWORD RunProgram(const std::wstring& arguments, DWORD timeoutMs) {
-  const std::wstring program = toolkit::Widen(ProgramFolder()) + L"melopad.exe";
+  const std::wstring program = ProgramFolder() + L"melopad.exe";
   std::wstring commandLine = L"\"" + program + L"\" " + arguments;
   // Standard handles go to NUL, so nothing the program starts holds the
   // test's output open.

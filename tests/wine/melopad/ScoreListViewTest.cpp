@@ -322,7 +322,7 @@ TEST_F(ScoreListViewTest, APickedLineSoundsBrieflyAndProgramSelectionsAreSilent)
 
 TEST_F(ScoreListViewTest, LoadingAMelodyIsSilent) {
   testing_support::ScratchFolder folder;
-  const std::string path = folder.File("two.als");
+  const std::wstring path = folder.File(L"two.als");
   testing_support::WriteBytes(path,
                               {0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xC4, 0x00, 0xFF});
   form.LoadAlsFile(path);

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
+#include "tests/wine/support/ErrorMessage.h"
+
 namespace {
 
 TEST(Text, ShiftJisAndUtf16ConvertBothWays) {
@@ -21,6 +26,35 @@ TEST(Text, ShiftJisAndUtf16ConvertBothWays) {
   for (const Case& c : cases) {
     EXPECT_EQ(toolkit::Widen(c.shiftJis), c.utf16) << c.shiftJis;
     EXPECT_EQ(toolkit::Narrow(c.utf16), c.shiftJis) << c.shiftJis;
+  }
+}
+
+// A path is converted exactly or not at all: no byte may be guessed at or
+// dropped, or the path would name some other file.
+TEST(Text, PathFromTextIsExactOrRefused) {
+  struct Case {
+    std::string text;
+    std::optional<std::wstring> path;  // none: refused
+  };
+  const Case cases[] = {
+      {"", L""},
+      {"C:\\melo\\song.als", L"C:\\melo\\song.als"},
+      {"C:\\表\\ソフト.als", L"C:\\\u8868\\\u30bd\u30d5\u30c8.als"},
+      {"ｶﾅ　曲", L"\uff76\uff85\u3000\u66f2"},
+      {"song\x82", std::nullopt},
+      {"\x82 .als", std::nullopt},
+      {std::string("a\0b.als", 7), std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const std::wstring message =
+        testing_support::WideErrorMessageOf([&] { toolkit::PathFromText(c.text); });
+    if (c.path) {
+      EXPECT_EQ(toolkit::PathFromText(c.text), *c.path) << c.text;
+      EXPECT_EQ(message, L"(no error)") << c.text;
+    } else {
+      EXPECT_TRUE(message.ends_with(L"' はファイル名として使えません"))
+          << "no file name error for " << c.text;
+    }
   }
 }
 
