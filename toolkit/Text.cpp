@@ -41,11 +41,14 @@ std::wstring UpperCase(std::wstring_view text) {
   return result;
 }
 
+// MB_ERR_INVALID_CHARS makes the conversion fail, rather than put a
+// substitute in, for bytes that are no code page 932 character.
 std::wstring PathFromText(std::string_view cp932) {
-  const bool invalid = cp932.find('\0') != std::string_view::npos ||
-                       (!cp932.empty() && ConvertToUtf16(cp932, MB_ERR_INVALID_CHARS).empty());
-  if (invalid) throw FileError("'%s' はファイル名として使えません", Widen(cp932));
-  return ConvertToUtf16(cp932, MB_ERR_INVALID_CHARS);
+  std::wstring path = ConvertToUtf16(cp932, MB_ERR_INVALID_CHARS);
+  if ((!cp932.empty() && path.empty()) || cp932.find('\0') != std::string_view::npos) {
+    throw FileError("'%s' はファイル名として使えません", Widen(cp932));
+  }
+  return path;
 }
 
 }  // namespace toolkit

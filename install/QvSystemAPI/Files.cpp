@@ -49,7 +49,7 @@ std::wstring DestinationFile(const std::wstring& source, const std::wstring& des
   return IncludeTrailingBackslash(target) + ExtractFileName(source);
 }
 
-// Moves the blocks until the first short read into the new file.
+// Moves the blocks into the new file until the first short read.
 void CopyBlocks(const std::wstring& source, HANDLE input, const std::wstring& target, HANDLE output,
                 const BlockTransfer& transfer) {
   std::vector<std::uint8_t> buffer(kCopyBlockSize);
