@@ -215,15 +215,23 @@ void Window::EraseWithParentBackground(HDC dc) const {
 }
 
 void Window::SetText(std::string_view text) {
-  ::SetWindowTextW(hwnd_, Widen(text).c_str());
+  SetWideText(Widen(text));
 }
 
 std::string Window::Text() const {
+  return Narrow(WideText());
+}
+
+void Window::SetWideText(const std::wstring& text) {
+  ::SetWindowTextW(hwnd_, text.c_str());
+}
+
+std::wstring Window::WideText() const {
   const int length = ::GetWindowTextLengthW(hwnd_);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   const int copied = ::GetWindowTextW(hwnd_, text.data(), length + 1);
   text.resize(static_cast<size_t>(copied));
-  return Narrow(text);
+  return text;
 }
 
 void Window::SetVisible(bool visible) {

@@ -33,8 +33,13 @@ class Window {
   // The wrapper of a window made by the toolkit, or null for any other window.
   static Window* FromHandle(HWND hwnd);
 
+  // The window text as the programs' code page 932 text.
   void SetText(std::string_view text);
   std::string Text() const;
+  // The same unconverted, for a text that is a path (a folder typed by the
+  // user), which code page 932 need not be able to hold.
+  void SetWideText(const std::wstring& text);
+  std::wstring WideText() const;
   void SetVisible(bool visible);
   bool Visible() const;
   void SetEnabled(bool enabled);
