@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include <vector>
+
 namespace toolkit {
 
 std::vector<std::wstring> CommandLineArguments() {
@@ -13,6 +15,16 @@ std::vector<std::wstring> CommandLineArguments() {
   for (int i = 1; i < count; ++i) result.emplace_back(arguments[i]);
   ::LocalFree(arguments);
   return result;
+}
+
+std::wstring ProgramPath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 }  // namespace toolkit

@@ -144,8 +144,10 @@ void Edit::OnCommand(int notification) {
 
 void Button::Create(HWND parent, const Rect& bounds, std::string_view text) {
   const DWORD kind = default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-  CreateStandard(L"BUTTON", 0, kChild | WS_TABSTOP | kind, bounds, parent, text,
-                 default_ ? IDOK : NextId(parent));
+  // The dialog navigation sends Enter to the control with the id IDOK and
+  // Escape to the one with IDCANCEL.
+  const int id = default_ ? IDOK : cancel_ ? IDCANCEL : NextId(parent);
+  CreateStandard(L"BUTTON", 0, kChild | WS_TABSTOP | kind, bounds, parent, text, id);
 }
 
 void Button::Click() {

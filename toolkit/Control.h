@@ -76,7 +76,10 @@ class Edit : public Control {
 class Button : public Control {
  public:
   void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+  // The default button is clicked by Enter, the cancel button by Escape,
+  // in a form with dialog navigation.
   void SetDefault(bool isDefault) { default_ = isDefault; }
+  void SetCancel(bool isCancel) { cancel_ = isCancel; }
   // A non-zero modal result is handed to the form when the button is clicked.
   void SetModalResult(int result) { modalResult_ = result; }
   void Click();
@@ -87,6 +90,7 @@ class Button : public Control {
 
  private:
   bool default_ = false;
+  bool cancel_ = false;
   int modalResult_ = 0;
 };
 

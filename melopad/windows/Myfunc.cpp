@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <vector>
 
 #include "toolkit/Application.h"
+#include "toolkit/CommandLine.h"
 #include "toolkit/Text.h"
 
 const char* const kHomepageAddress = "http://brightlark.example/";
@@ -13,14 +13,7 @@ const char* const kHomepageAddress = "http://brightlark.example/";
 namespace {
 
 std::filesystem::path ProgramPath() {
-  // Grown until the whole path fits: paths may be longer than MAX_PATH.
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length =
-        ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length < buffer.size()) return std::filesystem::path(std::wstring(buffer.data(), length));
-    buffer.resize(buffer.size() * 2);
-  }
+  return std::filesystem::path(toolkit::ProgramPath());
 }
 
 }  // namespace
