@@ -17,9 +17,14 @@ bool SameIgnoringAsciiCase(char a, char b) {
 }  // namespace
 
 bool ContainsText(std::string_view needle, std::string_view text) {
-  if (text.empty()) return false;
-  return std::search(text.begin(), text.end(), needle.begin(), needle.end(),
-                     SameIgnoringAsciiCase) != text.end();
+  return !text.empty() && FindText(needle, text) != std::string_view::npos;
+}
+
+std::size_t FindText(std::string_view needle, std::string_view text) {
+  const auto found =
+      std::search(text.begin(), text.end(), needle.begin(), needle.end(), SameIgnoringAsciiCase);
+  if (found == text.end() && !needle.empty()) return std::string_view::npos;
+  return static_cast<std::size_t>(found - text.begin());
 }
 
 }  // namespace install

@@ -2,6 +2,7 @@
 // variables ("%WinDir%" finds "%WINDIR%").
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace install {
@@ -11,5 +12,8 @@ namespace install {
 // double-byte characters are compared as they are. An empty needle is found
 // in every non-empty text; an empty text contains nothing.
 bool ContainsText(std::string_view needle, std::string_view text);
+
+// Where needle first occurs in text under the same comparison, or npos.
+std::size_t FindText(std::string_view needle, std::string_view text);
 
 }  // namespace install

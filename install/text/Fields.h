@@ -14,9 +14,9 @@ namespace install {
 // the empty string.
 std::string GetField(std::string_view record, char separator, int n);
 
-// Field n read as a decimal number, or hexadecimal after a leading "$".
-// An empty field, text that is not such a number and a number out of the
-// 32-bit range give defaultValue.
+// Field n read as a number the way ParseInteger reads one (decimal, or
+// hexadecimal after "$", "0x" or "0X"); an empty field, text that is not such
+// a number and a number out of the 32-bit range give defaultValue.
 int GetIntField(std::string_view record, char separator, int defaultValue, int n);
 
 }  // namespace install

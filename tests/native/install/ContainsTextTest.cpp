@@ -8,6 +8,7 @@
 namespace {
 
 using install::ContainsText;
+using install::FindText;
 
 TEST(ContainsText, MatchesAsciiLettersInAnyCase) {
   struct Case {
@@ -36,6 +37,12 @@ TEST(ContainsText, MatchesAsciiLettersInAnyCase) {
   for (const Case& c : cases) {
     EXPECT_EQ(ContainsText(c.needle, c.text), c.expected) << c.needle << " in " << c.text;
   }
+}
+
+TEST(FindText, GivesTheFirstPositionUnderTheSameComparison) {
+  EXPECT_EQ(FindText("%windir%", "a%WinDir%b%WINDIR%"), 1u);
+  EXPECT_EQ(FindText("%WINDIR%", "表%windir%"), 2u);
+  EXPECT_EQ(FindText("%WINDIR%", "%WINDI"), std::string::npos);
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ TEST(GetField, UsesTheGivenSeparator) {
   EXPECT_EQ(GetField("表\\ソ\\x", '\\', 3), "x");
 }
 
-TEST(GetIntField, ReadsDecimalOrDollarHexElseDefault) {
+// The field is read by ParseInteger, the script's one reading of numbers.
+TEST(GetIntField, ReadsDecimalOrHexElseDefault) {
   struct Case {
     std::string field;
     int defaultValue;
@@ -68,7 +69,11 @@ TEST(GetIntField, ReadsDecimalOrDollarHexElseDefault) {
       {"+3", 7, 3},
       {"$1F", 7, 31},
       {"$1f", 7, 31},
+      {"0x1F", 7, 31},
+      {"0X1f", 7, 31},
       {"$FFFFFFFF", 7, -1},
+      {"0xFFFFFFFF", 7, -1},
+      {"0x10", 1, 16},
       {"2147483647", 7, 2147483647},
       {"-2147483648", 7, -2147483647 - 1},
       // Empty, letters, trailing junk, out of range: the default.
@@ -80,9 +85,15 @@ TEST(GetIntField, ReadsDecimalOrDollarHexElseDefault) {
       {"$-1", 1, 1},
       {"-", 1, 1},
       {"+-1", 1, 1},
-      {"0x10", 1, 1},
+      {"0x", 1, 1},
+      {"0x-1", 1, 1},
+      {"-0x1", 1, 1},
+      {"0x1G", 1, 1},
+      {"x10", 1, 1},
+      {" 1", 1, 1},
       {"2147483648", 4, 4},
       {"$100000000", 4, 4},
+      {"0x123456789", 4, 4},
       {"ポ", 2, 2},
   };
   for (const Case& c : cases) {
@@ -103,6 +114,10 @@ TEST(GetIntField, MissingFieldsGiveTheirDefaults) {
 
 TEST(GetIntField, ReadsPastDoubleByteFields) {
   EXPECT_EQ(GetIntField("ポ|7", '|', 1, 2), 7);
+  // The "|" inside "ポ" (83 7C) is no separator: field 2 is "0x1F", field 3 "$1F".
+  EXPECT_EQ(GetIntField("ポ|0x1F|$1F", '|', 1, 2), 31);
+  EXPECT_EQ(GetIntField("ポ|0x1F|$1F", '|', 1, 3), 31);
+  EXPECT_EQ(GetIntField("ポ|0x1F|$1F", '|', 1, 4), 1);
   EXPECT_EQ(GetIntField("表\\ソ|x|3", '|', 1, 3), 3);
 }
 

@@ -1,0 +1,134 @@
+#include "install/script/SetupScript.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <utility>
+
+#include "install/script/ExactText.h"
+#include "install/text/IntegerText.h"
+#include "toolkit/FileError.h"
+
+namespace install {
+
+namespace {
+
+// Buffer sizes of the profile calls: a value of at most 2047 bytes and its
+// zero, and up to 16384 bytes of key names with their zeros.
+constexpr DWORD kValueBufferSize = 2048;
+constexpr DWORD kKeyListBufferSize = 16384;
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD length = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (length == 0) return path;
+  std::wstring full(length, L'\0');
+  const DWORD written = ::GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+  if (written == 0 || written >= length) return path;
+  full.resize(written);
+  return full;
+}
+
+std::string ProfilePathOf(const std::wstring& path) {
+  auto ansi = NarrowExactly(path, CP_ACP);
+  if (!ansi) {
+    throw toolkit::FileError("セットアップスクリプト %s のパスはシステムのコードページで表せません",
+                             path);
+  }
+  return std::move(*ansi);
+}
+
+// The key names of a profile key list: each ends in a zero byte; when the
+// list was cut, the last name runs to the end of what the call reported.
+std::vector<std::string> SplitKeyList(const char* list, std::size_t length) {
+  std::vector<std::string> names;
+  std::size_t at = 0;
+  while (at < length) {
+    const std::size_t nameLength = ::strnlen(list + at, length - at);
+    names.emplace_back(list + at, nameLength);
+    at += nameLength + 1;
+  }
+  return names;
+}
+
+}  // namespace
+
+SetupScript::SetupScript(const std::wstring& path)
+    : path_(FullPath(path)), profilePath_(ProfilePathOf(path_)) {}
+
+// The text ends at the first zero the call wrote, which the buffer's size
+// keeps within 2047 bytes.
+std::string SetupScript::ReadString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue) const {
+  char buffer[kValueBufferSize] = {};
+  ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
+                             kValueBufferSize, profilePath_.c_str());
+  return std::string(buffer, ::strnlen(buffer, kValueBufferSize - 1));
+}
+
+int SetupScript::ReadInteger(const std::string& section, const std::string& key,
+                             int defaultValue) const {
+  return ParseInteger(ReadString(section, key), defaultValue);
+}
+
+bool SetupScript::ReadBool(const std::string& section, const std::string& key,
+                           bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+// A null key name asks the profile call for the section's key names.
+std::vector<std::string> SetupScript::ReadSectionKeys(const std::string& section) const {
+  std::vector<char> buffer(kKeyListBufferSize, '\0');
+  const DWORD length = ::GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(),
+                                                  kKeyListBufferSize, profilePath_.c_str());
+  return SplitKeyList(buffer.data(), std::min<std::size_t>(length, kKeyListBufferSize - 1));
+}
+
+std::string SetupScript::ReadRecord(const std::string& section, const std::string& key,
+                                    const std::string& missingRecord) const {
+  return ReadString(section, key, missingRecord);
+}
+
+void SetupScript::WriteString(const std::string& section, const std::string& key,
+                              const std::string& value) const {
+  if (!::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                    profilePath_.c_str())) {
+    throw toolkit::FileError("%s に書き込めません", path_);
+  }
+}
+
+void SetupScript::WriteInteger(const std::string& section, const std::string& key,
+                               int value) const {
+  WriteString(section, key, std::to_string(value));
+}
+
+void SetupScript::WriteBool(const std::string& section, const std::string& key, bool value) const {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+std::string SetupScript::Read(const StringKey& key) const {
+  return ReadString(key.section, key.name, key.defaultValue);
+}
+
+int SetupScript::Read(const IntegerKey& key) const {
+  return ReadInteger(key.section, key.name, key.defaultValue);
+}
+
+bool SetupScript::Read(const BoolKey& key) const {
+  return ReadBool(key.section, key.name, key.defaultValue);
+}
+
+void SetupScript::Write(const StringKey& key, const std::string& value) const {
+  WriteString(key.section, key.name, value);
+}
+
+void SetupScript::Write(const IntegerKey& key, int value) const {
+  WriteInteger(key.section, key.name, value);
+}
+
+void SetupScript::Write(const BoolKey& key, bool value) const {
+  WriteBool(key.section, key.name, value);
+}
+
+}  // namespace install
