@@ -126,11 +126,6 @@ void Panel::DrawCaption(HDC dc, const RECT& area) {
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-void Label::Create(HWND parent, const Rect& bounds, std::string_view text) {
-  CreateStandard(L"STATIC", 0, kChild | SS_LEFT | SS_NOPREFIX, bounds, parent, text,
-                 NextId(parent));
-}
-
 void Edit::Create(HWND parent, const Rect& bounds, std::string_view text) {
   CreateStandard(L"EDIT", WS_EX_CLIENTEDGE, kChild | WS_TABSTOP | ES_AUTOHSCROLL, bounds, parent,
                  text, NextId(parent));

@@ -59,9 +59,43 @@ class Panel : public Control {
   HFONT font_ = nullptr;
 };
 
+// A static text. Its look may be set before or after the window is made.
+// Lines end at every line break ("\r", "\n" or both) and, with word wrap
+// (on unless turned off), where the width is full, Japanese text included;
+// without it they are cut at the right edge. A disabled label draws its
+// text greyed, as a disabled static control does.
 class Label : public Control {
  public:
   void Create(HWND parent, const Rect& bounds, std::string_view text) override;
+  void SetWordWrap(bool wordWrap);
+  void SetCentered(bool centered);
+  void SetSunken(bool sunken);
+  // Draws in a bold variant of the font it is given, which it owns.
+  void SetBold(bool bold);
+  // The background and the text colour; as the parent gives them unless set.
+  void SetColor(COLORREF color);
+  void SetFontColor(COLORREF color);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  void ApplyFrame();
+  void UseFont(HFONT font, bool redraw);
+  HBRUSH Background(HDC dc);
+  void Refresh();
+
+  bool wordWrap_ = true;
+  bool centered_ = false;
+  bool sunken_ = false;
+  bool bold_ = false;
+  std::optional<COLORREF> color_;
+  std::optional<COLORREF> fontColor_;
+  UniqueBrush background_;
+  // The font the form hands over, which the form owns, and the bold variant.
+  HFONT font_ = nullptr;
+  UniqueFont boldFont_;
 };
 
 class Edit : public Control {

@@ -1,8 +1,7 @@
 #include "toolkit/Form.h"
 
-#include <vector>
-
 #include "toolkit/Application.h"
+#include "toolkit/DisabledWindows.h"
 #include "toolkit/Font.h"
 #include "toolkit/Text.h"
 
@@ -38,27 +37,6 @@ DWORD ExStyleOf(const FormDesign& design) {
   DWORD exStyle = WS_EX_CONTROLPARENT;
   if (design.border == BorderStyle::Dialog) exStyle |= WS_EX_DLGMODALFRAME;
   return exStyle;
-}
-
-// The windows a modal form disables while it is shown, enabled again after.
-std::vector<HWND> DisableThreadWindows(HWND except) {
-  std::vector<HWND> disabled;
-  struct Context {
-    HWND except;
-    std::vector<HWND>* disabled;
-  } context{except, &disabled};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM lParam) -> BOOL {
-        auto* c = reinterpret_cast<Context*>(lParam);
-        if (hwnd != c->except && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd)) {
-          ::EnableWindow(hwnd, FALSE);
-          c->disabled->push_back(hwnd);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&context));
-  return disabled;
 }
 
 }  // namespace
@@ -153,13 +131,14 @@ int Form::ShowModal() {
       ::SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(active));
     }
   }
-  const std::vector<HWND> disabled = DisableThreadWindows(Handle());
-  modal_ = true;
-  modalResult_ = kModalNone;
-  Show();
-  ::SetActiveWindow(Handle());
-  application.RunUntil([this] { return modalResult_ != kModalNone || !HasHandle(); });
-  for (HWND hwnd : disabled) ::EnableWindow(hwnd, TRUE);
+  {
+    const DisabledThreadWindows disabled(Handle());
+    modal_ = true;
+    modalResult_ = kModalNone;
+    Show();
+    ::SetActiveWindow(Handle());
+    application.RunUntil([this] { return modalResult_ != kModalNone || !HasHandle(); });
+  }
   modal_ = false;
   if (HasHandle()) Hide();
   return modalResult_;

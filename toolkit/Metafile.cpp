@@ -14,6 +14,7 @@ namespace {
 // words before it as its checksum.
 constexpr std::size_t kHeaderSize = 22;
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
+constexpr std::size_t kUnitsPerInchOffset = 14;
 constexpr std::size_t kChecksumOffset = 20;
 
 std::uint16_t WordAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
@@ -37,8 +38,8 @@ bool IsPlaceableHeader(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-Metafile::Metafile(UniqueMetafile handle, const RECT& bounds)
-    : handle_(std::move(handle)), bounds_(bounds) {}
+Metafile::Metafile(UniqueMetafile handle, const RECT& bounds, int unitsPerInch)
+    : handle_(std::move(handle)), bounds_(bounds), unitsPerInch_(unitsPerInch) {}
 
 Metafile Metafile::FromPlaceableBytes(std::span<const std::uint8_t> bytes) {
   if (!IsPlaceableHeader(bytes)) throw std::runtime_error("not a placeable metafile");
@@ -50,7 +51,7 @@ Metafile Metafile::FromPlaceableBytes(std::span<const std::uint8_t> bytes) {
   const std::span<const std::uint8_t> records = bytes.subspan(kHeaderSize);
   UniqueMetafile handle(::SetMetaFileBitsEx(static_cast<UINT>(records.size()), records.data()));
   if (!handle) throw std::runtime_error("unreadable metafile records");
-  return Metafile(std::move(handle), bounds);
+  return Metafile(std::move(handle), bounds, WordAt(bytes, kUnitsPerInchOffset));
 }
 
 // Resources stay mapped while the program runs; nothing here is freed.
@@ -67,7 +68,7 @@ Metafile Metafile::FromResource(const wchar_t* name) {
 Metafile Metafile::Copy() const {
   UniqueMetafile copy(::CopyMetaFileW(handle_.Get(), nullptr));
   if (!copy) throw std::runtime_error("cannot copy a metafile");
-  return Metafile(std::move(copy), bounds_);
+  return Metafile(std::move(copy), bounds_, unitsPerInch_);
 }
 
 // The bounding box becomes the window, the target the viewport; the target

@@ -24,17 +24,20 @@ class Metafile {
   // A picture of its own with the same records and bounds.
   Metafile Copy() const;
   HMETAFILE Handle() const { return handle_.Get(); }
-  // The bounding box, in the picture's own units.
+  // The bounding box, in the picture's own units, and how many of those
+  // make an inch.
   const RECT& Bounds() const { return bounds_; }
+  int UnitsPerInch() const { return unitsPerInch_; }
   // Draws the whole picture stretched onto the target rectangle, given in
   // the logical coordinates of the device context.
   void Play(HDC dc, const RECT& target) const;
 
  private:
-  Metafile(UniqueMetafile handle, const RECT& bounds);
+  Metafile(UniqueMetafile handle, const RECT& bounds, int unitsPerInch);
 
   UniqueMetafile handle_;
   RECT bounds_;
+  int unitsPerInch_;
 };
 
 }  // namespace toolkit

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,6 +64,28 @@ struct PrinterChoice {
   std::vector<std::uint8_t> deviceMode;
 };
 
+// What a handler of the folder browser asks of its OK button.
+enum class OkButtonState { NoChange, Enabled, Disabled };
+
+// A handler of the folder browser: called with the browser window and the
+// folder's path (empty for an item without one), it may set a status text
+// to show (empty clears it) and the state of the OK button.
+using FolderBrowseHandler = std::function<void(HWND browser, const std::wstring& path,
+                                               std::string& statusText, OkButtonState& okButton)>;
+
+// What the folder browser is set up with. The caption is shown above the
+// tree; the tree starts at the root (the desktop when empty) with the
+// initial folder selected (none when empty); flags are the BIF_ flags of
+// SHBrowseForFolder.
+struct FolderBrowseRequest {
+  std::string caption;
+  std::wstring root;
+  std::wstring initialFolder;
+  UINT flags = 0;
+  FolderBrowseHandler onInitialized;
+  FolderBrowseHandler onSelectionChanged;
+};
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
@@ -75,9 +98,14 @@ class Prompter {
   // The printer set-up dialog, starting from the choice; false when it was
   // cancelled, which leaves the choice as it was.
   virtual bool SetUpPrinter(HWND owner, PrinterChoice& choice) = 0;
+  // The chosen folder's path, empty when the chosen item has none; nothing
+  // when the browser was cancelled.
+  virtual std::optional<std::wstring> BrowseForFolder(HWND owner,
+                                                      const FolderBrowseRequest& request) = 0;
 };
 
-// Shows the system's message box and common dialogs (files, printer set-up).
+// Shows the system's message box and common dialogs (files, printer set-up,
+// folders).
 class SystemPrompter final : public Prompter {
  public:
   MessageAnswer ShowMessage(HWND owner, const MessageRequest& request) override;
@@ -86,6 +114,8 @@ class SystemPrompter final : public Prompter {
   std::optional<std::wstring> ChooseFileToSave(HWND owner,
                                                const FileDialogSettings& settings) override;
   bool SetUpPrinter(HWND owner, PrinterChoice& choice) override;
+  std::optional<std::wstring> BrowseForFolder(HWND owner,
+                                              const FolderBrowseRequest& request) override;
 };
 
 }  // namespace toolkit

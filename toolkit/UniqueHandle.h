@@ -84,6 +84,7 @@ using UniqueAccelerators = UniqueHandle<NullEmptyTraits<HACCEL, ::DestroyAcceler
 using UniqueWindowStation = UniqueHandle<NullEmptyTraits<HWINSTA, ::CloseWindowStation>>;
 using UniqueDesktop = UniqueHandle<NullEmptyTraits<HDESK, ::CloseDesktop>>;
 using UniqueMetafile = UniqueHandle<NullEmptyTraits<HMETAFILE, ::DeleteMetaFile>>;
+using UniqueIcon = UniqueHandle<NullEmptyTraits<HICON, ::DestroyIcon>>;
 using UniqueEnhMetafile = UniqueHandle<NullEmptyTraits<HENHMETAFILE, ::DeleteEnhMetaFile>>;
 using UniqueGlobal = UniqueHandle<NullEmptyTraits<HGLOBAL, ::GlobalFree>>;
 

@@ -10,20 +10,23 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "melopad/alsfile/AlsFile.h"
 #include "melopad/mainwindow/ProgramEntry.h"
 #include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/TestFiles.h"
+#include "tests/wine/support/WindowDriver.h"
 #include "toolkit/FileSystem.h"
 #include "toolkit/Text.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace {
 
+using testing_support::IsDialogCaptioned;
 using testing_support::ReadBytes;
+using testing_support::TextOf;
+using testing_support::WindowDriver;
 using testing_support::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -31,7 +34,6 @@ constexpr wchar_t kUmlautName[] = L"M\u00fcller.als";
 constexpr wchar_t kLookAlikeName[] = L"Muller.als";
 constexpr wchar_t kKoreanName[] = L"\ud55c\uad6d.als";
 constexpr int kFileNameBox = 0x47C;
-constexpr ULONGLONG kTimeoutMs = 10000;
 
 // A melody file with the song name and one quarter note.
 Bytes AlsFileOf(const std::string& songName) {
@@ -40,25 +42,6 @@ Bytes AlsFileOf(const std::string& songName) {
   constexpr std::uint8_t kTempoAndOneNote[] = {0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xFF};
   for (const std::uint8_t b : kTempoAndOneNote) bytes.push_back(b);
   return bytes;
-}
-
-// Read without a message to the window, so a busy window thread never
-// blocks the driver.
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  ::InternalGetWindowText(window, text, 256);
-  return text;
-}
-
-// Dialogs and message boxes alike are of the system's dialog class.
-bool IsDialog(HWND window) {
-  wchar_t className[16] = {};
-  ::GetClassNameW(window, className, 16);
-  return std::wstring_view(className) == L"#32770";
-}
-
-bool IsDialogCaptioned(HWND window, const std::wstring& caption) {
-  return IsDialog(window) && TextOf(window) == caption;
 }
 
 // The system's open and save dialogs; every other question goes to the
@@ -80,80 +63,14 @@ class SystemFileDialogs final : public toolkit::Prompter {
   bool SetUpPrinter(HWND owner, toolkit::PrinterChoice& choice) override {
     return others_.SetUpPrinter(owner, choice);
   }
+  std::optional<std::wstring> BrowseForFolder(
+      HWND owner, const toolkit::FolderBrowseRequest& request) override {
+    return others_.BrowseForFolder(owner, request);
+  }
 
  private:
   toolkit::Prompter& others_;
   toolkit::SystemPrompter system_;
-};
-
-// Works the test thread's windows from a thread of its own while the test
-// thread sits in a modal loop: waits for a visible top-level window of the
-// test thread that `wanted` accepts and hands it to `act`. Dialogs still up
-// after that (or when no window came) are cancelled, so a test fails instead
-// of hanging.
-class WindowDriver {
- public:
-  WindowDriver(std::function<bool(HWND)> wanted, std::function<void(HWND)> act)
-      : wanted_(std::move(wanted)),
-        act_(std::move(act)),
-        worker_([this, thread = ::GetCurrentThreadId()] { Run(thread); }) {}
-  WindowDriver(const WindowDriver&) = delete;
-  WindowDriver& operator=(const WindowDriver&) = delete;
-  ~WindowDriver() {
-    if (worker_.joinable()) worker_.join();
-  }
-
-  // Whether the window came and was acted on; waits for the driver's end.
-  bool Acted() {
-    if (worker_.joinable()) worker_.join();
-    return acted_;
-  }
-
- private:
-  static HWND FindWindowOf(DWORD thread, const std::function<bool(HWND)>& accepts) {
-    struct Search {
-      const std::function<bool(HWND)>& accepts;
-      HWND found = nullptr;
-    } search{accepts};
-    ::EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM data) -> BOOL {
-          auto& s = *reinterpret_cast<Search*>(data);
-          if (::IsWindowVisible(window) && s.accepts(window)) s.found = window;
-          return s.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-
-  static HWND WaitForWindowOf(DWORD thread, const std::function<bool(HWND)>& accepts) {
-    const ULONGLONG deadline = ::GetTickCount64() + kTimeoutMs;
-    for (;;) {
-      if (HWND window = FindWindowOf(thread, accepts)) return window;
-      if (::GetTickCount64() > deadline) return nullptr;
-      ::Sleep(20);
-    }
-  }
-
-  void Run(DWORD thread) {
-    // The test's windows are on its hidden desktop; the driver joins it, so
-    // it finds them whatever desktop a new thread starts on.
-    ::SetThreadDesktop(::GetThreadDesktop(thread));
-    if (HWND window = WaitForWindowOf(thread, wanted_)) {
-      act_(window);
-      acted_ = true;
-    }
-    const ULONGLONG deadline = ::GetTickCount64() + kTimeoutMs;
-    while (HWND dialog = FindWindowOf(thread, IsDialog)) {
-      if (::GetTickCount64() > deadline) ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-      ::Sleep(20);
-    }
-  }
-
-  std::function<bool(HWND)> wanted_;
-  std::function<void(HWND)> act_;
-  bool acted_ = false;
-  std::thread worker_;
 };
 
 // Types the path into the file dialog's name box and clicks OK, as a user would.

@@ -52,6 +52,16 @@ class Picture {
     });
   }
 
+  // What is on the window's client area now inside the area, frames of
+  // child windows included.
+  static Picture OnScreen(HWND window, const RECT& area) {
+    return Picture(area.right - area.left, area.bottom - area.top, [window, area](HDC dc) {
+      const toolkit::WindowDc screen(window);
+      ::BitBlt(dc, 0, 0, area.right - area.left, area.bottom - area.top, screen.Get(), area.left,
+               area.top, SRCCOPY);
+    });
+  }
+
   int Width() const { return width_; }
   int Height() const { return height_; }
 

@@ -56,6 +56,21 @@ bool ScriptedPrompter::SetUpPrinter(HWND, toolkit::PrinterChoice& choice) {
   return true;
 }
 
+std::optional<std::wstring> ScriptedPrompter::BrowseForFolder(
+    HWND, const toolkit::FolderBrowseRequest& request) {
+  Question question;
+  question.kind = Kind::Folder;
+  question.folder = request;
+  asked_.push_back(std::move(question));
+  if (folderAnswers_.empty()) {
+    ADD_FAILURE() << "unexpected folder browser: " << request.caption;
+    return std::nullopt;
+  }
+  std::optional<std::wstring> answer = folderAnswers_.front();
+  folderAnswers_.pop_front();
+  return answer;
+}
+
 std::optional<std::wstring> ScriptedPrompter::NextFile(
     Kind kind, const toolkit::FileDialogSettings& settings) {
   Question question;

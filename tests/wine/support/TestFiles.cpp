@@ -13,8 +13,10 @@ namespace testing_support {
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder() {
-  const fs::path base = fs::temp_directory_path();
+ScratchFolder::ScratchFolder() : ScratchFolder(fs::temp_directory_path().wstring()) {}
+
+ScratchFolder::ScratchFolder(const std::wstring& parent) {
+  const fs::path base = parent;
   for (int attempt = 0;; ++attempt) {
     const fs::path candidate = base / (L"melopad-test-" + std::to_wstring(::GetCurrentProcessId()) +
                                        L"-" + std::to_wstring(attempt));

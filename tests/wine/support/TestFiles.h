@@ -13,6 +13,8 @@ namespace testing_support {
 class ScratchFolder {
  public:
   ScratchFolder();
+  // In another folder than the temporary files' one.
+  explicit ScratchFolder(const std::wstring& parent);
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
   ~ScratchFolder();

@@ -10,6 +10,7 @@
 
 #include "tests/wine/support/ErrorMessage.h"
 #include "tests/wine/support/Picture.h"
+#include "tests/wine/support/PictureFiles.h"
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Form.h"
 #include "toolkit/MetafileImage.h"
@@ -21,41 +22,9 @@ using testing_support::Picture;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-void PutWord(std::vector<std::uint8_t>& bytes, std::uint16_t word) {
-  bytes.push_back(static_cast<std::uint8_t>(word & 0xFF));
-  bytes.push_back(static_cast<std::uint8_t>(word >> 8));
-}
-
-// The records of a metafile that fills its whole bounding box with red,
-// in the placeable form: key, handle, box, units per inch, reserved,
-// checksum, then the records.
+// A metafile that fills its whole bounding box with red.
 std::vector<std::uint8_t> RedBox(const RECT& box) {
-  const toolkit::UniqueBrush red(::CreateSolidBrush(kRed));
-  const toolkit::UniquePen redPen(::CreatePen(PS_SOLID, 0, kRed));
-  HDC recorder = ::CreateMetaFileW(nullptr);
-  ::SelectObject(recorder, red.Get());
-  ::SelectObject(recorder, redPen.Get());
-  ::Rectangle(recorder, box.left, box.top, box.right, box.bottom);
-  const toolkit::UniqueMetafile recorded(::CloseMetaFile(recorder));
-  const UINT size = ::GetMetaFileBitsEx(recorded.Get(), 0, nullptr);
-  std::vector<std::uint8_t> records(size);
-  ::GetMetaFileBitsEx(recorded.Get(), size, records.data());
-
-  std::vector<std::uint8_t> bytes;
-  for (const std::uint16_t word :
-       {std::uint16_t{0xCDD7}, std::uint16_t{0x9AC6}, std::uint16_t{0},
-        static_cast<std::uint16_t>(box.left), static_cast<std::uint16_t>(box.top),
-        static_cast<std::uint16_t>(box.right), static_cast<std::uint16_t>(box.bottom),
-        std::uint16_t{1440}, std::uint16_t{0}, std::uint16_t{0}}) {
-    PutWord(bytes, word);
-  }
-  std::uint16_t checksum = 0;
-  for (size_t i = 0; i < bytes.size(); i += 2) {
-    checksum ^= static_cast<std::uint16_t>(bytes[i] | bytes[i + 1] << 8);
-  }
-  PutWord(bytes, checksum);
-  bytes.insert(bytes.end(), records.begin(), records.end());
-  return bytes;
+  return testing_support::RedPlaceableMetafile(box);
 }
 
 TEST(Metafile, PlaysItsBoundingBoxStretchedOntoTheTarget) {
