@@ -109,6 +109,7 @@ class TfrmMainForm : public toolkit::Form {
   void ShowLogo();
   void ListGroups();
   void ShowReadMeOrSkip();
+  void ShowReadMePage(bool visible);
   void ProposeFolder();
   void Install();
   bool ConfirmInstallFolder();

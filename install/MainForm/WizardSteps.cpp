@@ -75,7 +75,7 @@ void TfrmMainForm::ShowReadMeOrSkip() {
     ShowFolderPage();
     return;
   }
-  pnlReadMe.SetVisible(true);
+  ShowReadMePage(true);
   mmReadMe.Clear();
   const std::vector<std::uint8_t> bytes = toolkit::ReadWholeFile(readMe);
   mmReadMe.SetLines(std::string(bytes.begin(), bytes.end()));
@@ -91,7 +91,7 @@ void TfrmMainForm::ShowFolderPage() {
   WizardStep = 2;
   btnNext.SetText(kNextCaption);
   btnCancel.SetText(kCancelCaption);
-  pnlReadMe.SetVisible(false);
+  ShowReadMePage(false);
   pnlConfirmation.SetVisible(true);
   ProposeFolder();
   edtFolderInput.SetWideText(TargetDir);
@@ -126,6 +126,12 @@ void TfrmMainForm::ProposeFolder() {
   lblDiskUse.SetVisible(true);
 }
 
+// The read-me page is wider than the others and covers the logo strip.
+void TfrmMainForm::ShowReadMePage(bool visible) {
+  pnlReadMe.SetVisible(visible);
+  imgLogo.SetVisible(!visible);
+}
+
 void TfrmMainForm::btnRetryClick() {
   switch (WizardStep) {
     case 1:
@@ -136,7 +142,7 @@ void TfrmMainForm::btnRetryClick() {
       pnlConfirmation.SetVisible(false);
       const install::SetupScript script(ScriptPath);
       if (script.Read(keys::kShowReadMe)) {
-        pnlReadMe.SetVisible(true);
+        ShowReadMePage(true);
       } else {
         BackToWelcome();
       }
@@ -152,8 +158,12 @@ void TfrmMainForm::btnRetryClick() {
   }
 }
 
+// Back from a licence would otherwise leave its "同意する" and "同意しない"
+// on the welcome page.
 void TfrmMainForm::BackToWelcome() {
-  pnlReadMe.SetVisible(false);
+  btnNext.SetText(kNextCaption);
+  btnCancel.SetText(kCancelCaption);
+  ShowReadMePage(false);
   pnlWelCome.SetVisible(true);
   btnRetry.SetVisible(false);
   WizardStep = 0;

@@ -162,6 +162,11 @@ TEST_F(WizardTest, ALicenceAsksForAgreementAndTheCaptionsComeBack) {
   prompter.WillAnswer(MessageAnswer::No);
   form.btnCancelClick();
   EXPECT_EQ(Page(), "read-me");
+  form.btnRetryClick();
+  EXPECT_EQ(Page(), "welcome");
+  EXPECT_EQ(form.btnNext.Text(), "次へ(&N)");
+  form.btnNextClick();
+  EXPECT_EQ(form.btnNext.Text(), "同意する");
   form.btnNextClick();
   EXPECT_EQ(form.btnNext.Text(), "次へ(&N)");
   EXPECT_EQ(form.btnCancel.Text(), "キャンセル");
