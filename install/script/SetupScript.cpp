@@ -10,6 +10,7 @@
 #include "install/script/ExactText.h"
 #include "install/text/IntegerText.h"
 #include "toolkit/FileError.h"
+#include "toolkit/FileSystem.h"
 
 namespace install {
 
@@ -19,16 +20,6 @@ namespace {
 // zero, and up to 16384 bytes of key names with their zeros.
 constexpr DWORD kValueBufferSize = 2048;
 constexpr DWORD kKeyListBufferSize = 16384;
-
-std::wstring FullPath(const std::wstring& path) {
-  const DWORD length = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (length == 0) return path;
-  std::wstring full(length, L'\0');
-  const DWORD written = ::GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
-  if (written == 0 || written >= length) return path;
-  full.resize(written);
-  return full;
-}
 
 std::string ProfilePathOf(const std::wstring& path) {
   auto ansi = NarrowExactly(path, CP_ACP);
@@ -55,7 +46,7 @@ std::vector<std::string> SplitKeyList(const char* list, std::size_t length) {
 }  // namespace
 
 SetupScript::SetupScript(const std::wstring& path)
-    : path_(FullPath(path)), profilePath_(ProfilePathOf(path_)) {}
+    : path_(toolkit::FullPath(path).value_or(path)), profilePath_(ProfilePathOf(path_)) {}
 
 // The text ends at the first zero the call wrote, which the buffer's size
 // keeps within 2047 bytes.
