@@ -10,8 +10,4 @@ void InstallPasses::ProcessStartMenuItems(TfrmMainForm&, bool, const std::string
 
 void InstallPasses::ProcessRegistryEntries(TfrmMainForm&, bool) {}
 
-void InstallPasses::RegisterUninstall(TfrmMainForm&) {}
-
-void InstallPasses::Uninstall(TfrmMainForm&) {}
-
 }  // namespace install

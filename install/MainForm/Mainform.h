@@ -44,6 +44,9 @@ class TfrmMainForm : public toolkit::Form {
   void btnBrowseFolderClick();
   void edtFolderInputChange();
 
+  // The program's own file, as it was started.
+  const std::wstring& ProgramPath() const noexcept { return services_.programPath; }
+
   // The logo strip and the buttons.
   toolkit::PictureBox imgLogo;
   toolkit::Label lblLogo;
@@ -124,4 +127,5 @@ class TfrmMainForm : public toolkit::Form {
   WizardServices services_;
   toolkit::UniqueFont readMeFont_;
   bool activated_ = false;
+  bool removalStarted_ = false;
 };

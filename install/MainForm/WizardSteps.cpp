@@ -25,6 +25,10 @@ void TfrmMainForm::btnNextClick() {
       Close();
       return;
     }
+    // The passes let messages through, so another click can arrive while
+    // the removal runs: it starts no second one.
+    if (removalStarted_) return;
+    removalStarted_ = true;
     services_.passes->Uninstall(*this);
     btnNext.SetText("完了");
     WizardStep = 1;

@@ -47,6 +47,11 @@ void WriteRegString(int root, std::string_view key, std::string_view subKey, std
   CreatedKey(root, key, subKey).WriteString(name, text);
 }
 
+void WriteRegWideString(int root, std::string_view key, std::string_view subKey,
+                        std::string_view name, std::wstring_view text) {
+  CreatedKey(root, key, subKey).WriteWideString(name, text);
+}
+
 void WriteRegInteger(int root, std::string_view key, std::string_view subKey, std::string_view name,
                      std::int32_t number) {
   CreatedKey(root, key, subKey).WriteInteger(name, number);

@@ -1,6 +1,7 @@
 // One call per registry action of the installer: each picks its root key by
 // number (see Registry.h), opens or creates its key, does its one action and
-// closes the key again. All texts are code page 932.
+// closes the key again. All texts are code page 932, except the paths of
+// WriteRegWideString.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,10 @@ std::string ReadRegString(int root, std::string_view key, std::string_view subKe
 
 void WriteRegString(int root, std::string_view key, std::string_view subKey, std::string_view name,
                     std::string_view text);
+// The same with the text in UTF-16, for a value that names a path: code page
+// 932 need not hold every character of one.
+void WriteRegWideString(int root, std::string_view key, std::string_view subKey,
+                        std::string_view name, std::wstring_view text);
 void WriteRegInteger(int root, std::string_view key, std::string_view subKey, std::string_view name,
                      std::int32_t number);
 void WriteRegBinary(int root, std::string_view key, std::string_view subKey, std::string_view name,

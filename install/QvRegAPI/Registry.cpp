@@ -108,9 +108,14 @@ std::wstring Registry::ReadWideString(std::string_view name) const {
 }
 
 void Registry::WriteString(std::string_view name, std::string_view text) const {
-  const std::wstring wide = toolkit::Widen(text);
-  const DWORD size = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
-  WriteValue(name, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()), size);
+  WriteWideString(name, toolkit::Widen(text));
+}
+
+// The stored data ends in one zero character, as REG_SZ values do.
+void Registry::WriteWideString(std::string_view name, std::wstring_view text) const {
+  const std::wstring terminated(text);
+  const DWORD size = static_cast<DWORD>((terminated.size() + 1) * sizeof(wchar_t));
+  WriteValue(name, REG_SZ, reinterpret_cast<const BYTE*>(terminated.c_str()), size);
 }
 
 void Registry::WriteInteger(std::string_view name, std::int32_t number) const {

@@ -54,6 +54,8 @@ class Registry {
   // RegistryError "'name' の設定に失敗しました" when no key is open or the
   // system refuses the write.
   void WriteString(std::string_view name, std::string_view text) const;
+  // A REG_SZ value kept in UTF-16 as given, for a value that names a path.
+  void WriteWideString(std::string_view name, std::wstring_view text) const;
   void WriteInteger(std::string_view name, std::int32_t number) const;
   void WriteBinary(std::string_view name, std::span<const BYTE> bytes) const;
 

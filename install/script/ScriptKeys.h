@@ -32,6 +32,10 @@ inline constexpr char kInstallSection[] = "Install";
 inline constexpr char kCountSection[] = "Count";
 inline constexpr char kUnInstallOptionSection[] = "UnInstallOption";
 inline constexpr char kLicenseInfoSection[] = "LicenseInfo";
+// The sections an installation adds to its uninstall record: where it went,
+// and the names without extension its folder held afterwards, as "0", "1"...
+inline constexpr char kUnInstallSection[] = "UnInstall";
+inline constexpr char kUnInstallDirectoryInfoSection[] = "UnInstallDirectoryInfo";
 
 // The sections of the entry lists.
 inline constexpr char kFileSection[] = "File";
@@ -94,5 +98,10 @@ inline constexpr StringKey kURLInfoAbout{kLicenseInfoSection, "URLInfoAbout"};
 inline constexpr StringKey kURLUpdateInfo{kLicenseInfoSection, "URLUpdateInfo"};
 inline constexpr StringKey kPublisher{kLicenseInfoSection, "Publisher"};
 }  // namespace license_info_keys
+
+namespace uninstall_keys {
+inline constexpr StringKey kInstalledFolder{kUnInstallSection, "InstalledFolder"};
+inline constexpr StringKey kInstalledGroup{kUnInstallSection, "InstalledGroup"};
+}  // namespace uninstall_keys
 
 }  // namespace install

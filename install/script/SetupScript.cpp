@@ -89,6 +89,12 @@ void SetupScript::WriteString(const std::string& section, const std::string& key
   }
 }
 
+// The call with no section, key or value writes out what the system holds
+// of the file; it returns false when nothing was held, which is no failure.
+void SetupScript::Flush() const {
+  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, profilePath_.c_str());
+}
+
 void SetupScript::WriteInteger(const std::string& section, const std::string& key,
                                int value) const {
   WriteString(section, key, std::to_string(value));

@@ -44,6 +44,8 @@ class SetupScript {
   // call refuses.
   void WriteString(const std::string& section, const std::string& key,
                    const std::string& value) const;
+  // Makes every write so far reach the disk, before the file is copied.
+  void Flush() const;
   // Written in decimal.
   void WriteInteger(const std::string& section, const std::string& key, int value) const;
   // Written as "1" or "0".
