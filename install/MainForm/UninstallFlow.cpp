@@ -137,6 +137,7 @@ void RemoveInstallFolder(const Record& record) {
   install::DeleteFolderTree(record.folder, record.keptExtensions, record.deleteNoExtFile);
 }
 
+// The wizard turns Next into "完了" itself once the removal returns.
 void ShowFinished(TfrmMainForm& form) {
   form.Label9.SetText("アンインストールが終了しました。完了ボタンをクリックしてください");
   if (form.DeleteFailed) {
@@ -145,8 +146,6 @@ void ShowFinished(TfrmMainForm& form) {
   }
   form.statProgress.SetVisible(false);
   form.PrgAll.SetVisible(false);
-  form.btnNext.SetText("完了");
-  form.WizardStep = 1;
 }
 
 }  // namespace

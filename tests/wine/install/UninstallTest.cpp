@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "install/MainForm/Mainform.h"
+#include "install/QvRegAPI/Registry.h"
 #include "install/QvSystemAPI/SystemFolders.h"
 #include "install/script/SetupScript.h"
 #include "tests/wine/install/RegistryOverride.h"
@@ -45,48 +46,49 @@ class RecordingPasses final : public install::InstallPasses {
 };
 
 const std::string kProject = "RecordTest" + std::to_string(::GetCurrentProcessId());
-const std::wstring kEntryKey =
-    Widen("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + kProject);
-const std::wstring kSettingsKey = Widen("Software\\" + kProject);
+const std::string kEntryKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + kProject;
+const std::string kSettingsKey = "Software\\" + kProject;
 
 // A key's text values by name; none for a missing key.
-std::map<std::string, std::wstring> ValuesOf(HKEY root, const std::wstring& key) {
+std::map<std::string, std::wstring> ValuesOf(const std::string& key) {
   std::map<std::string, std::wstring> values;
   HKEY raw = nullptr;
-  if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return values;
+  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, Widen(key).c_str(), 0, KEY_READ, &raw) != 0) return {};
   const toolkit::UniqueKey opened(raw);
-  for (DWORD i = 0;; ++i) {
-    wchar_t name[256] = {};
-    wchar_t data[1024] = {};
-    DWORD nameLength = 256;
-    DWORD size = sizeof(data) - sizeof(wchar_t);
-    if (::RegEnumValueW(opened.Get(), i, name, &nameLength, nullptr, nullptr,
-                        reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS) {
-      return values;
-    }
-    values[Narrow(name)] = data;
+  wchar_t name[256];
+  wchar_t data[512];
+  for (DWORD i = 0, length = 256, size = sizeof(data);
+       ::RegEnumValueW(opened.Get(), i, name, &length, nullptr, nullptr,
+                       reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+       ++i, length = 256, size = sizeof(data)) {
+    values[Narrow(name)] = std::wstring(data, size / sizeof(wchar_t) - 1);
   }
+  return values;
 }
 
-bool KeyExists(HKEY root, const std::wstring& key) {
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return false;
-  ::RegCloseKey(raw);
-  return true;
+bool KeyExists(HKEY root, const std::string& key) {
+  return install::Registry(root, KEY_READ).OpenKey(key, false);
 }
 
-void MakeKey(HKEY root, const std::wstring& key) {
-  HKEY raw = nullptr;
-  ::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr);
-  ::RegCloseKey(raw);
+void MakeKey(HKEY root, const std::string& key) {
+  install::Registry(root, KEY_ALL_ACCESS).OpenKey(key, true);
 }
 
 void WriteText(const std::wstring& path, const std::string& text) {
   testing_support::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-// Every entry below the folder in ordinal order, folders marked with a
-// trailing "\".
+// Makes the entries in the folder, folders marked with a trailing "\".
+void Make(const std::wstring& folder, const std::vector<std::wstring>& names) {
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  for (const std::wstring& name : names) {
+    if (!name.ends_with(L"\\")) WriteText(folder + L"\\" + name, "x");
+    ::CreateDirectoryW((folder + L"\\" + name).c_str(), nullptr);
+  }
+}
+
+// Every entry below the folder in ordinal order, folders marked likewise.
 std::vector<std::wstring> Tree(const std::wstring& folder) {
   std::vector<std::wstring> names;
   std::error_code missing;
@@ -107,8 +109,8 @@ class UninstallTest : public testing_support::WindowTest {
     programsValue_.SetPath(programs_);
   }
   ~UninstallTest() override {
-    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, kEntryKey.c_str());
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey.c_str());
+    install::Registry(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS).DeleteKey(kEntryKey);
+    install::Registry(HKEY_CURRENT_USER, KEY_ALL_ACCESS).DeleteKey(kSettingsKey);
     if (!installerWasThere_) ::DeleteFileW(installerCopy_.c_str());
   }
 
@@ -147,10 +149,7 @@ TEST_F(UninstallTest, AnInstallationLeavesEntryRecordAndInstallerCopy) {
     bool licence;
     const wchar_t* program;
   } cases[] = {{false, L"Install.exe"}, {true, L"INSTALL.EXE"}, {false, L"setup.exe"}};
-  for (const wchar_t* name : {L"Data", L"help", L"dot.dir"}) {
-    ::CreateDirectoryW((app_ + L"\\" + name).c_str(), nullptr);
-  }
-  WriteText(app_ + L"\\a.txt", "a");
+  Make(app_, {L"Data\\", L"help\\", L"dot.dir\\", L"a.txt"});
   WriteText(package_ + L"\\Install.exe", "MZ");
   for (const auto& c : cases) {
     WriteText(package_ + L"\\uninst.uis",
@@ -180,7 +179,7 @@ TEST_F(UninstallTest, AnInstallationLeavesEntryRecordAndInstallerCopy) {
                     {"URLUpdateInfo", L""},
                     {"Publisher", Widen("鳥居")}});
     }
-    EXPECT_EQ(ValuesOf(HKEY_LOCAL_MACHINE, kEntryKey), entry) << c.licence;
+    EXPECT_EQ(ValuesOf(kEntryKey), entry) << c.licence;
     const install::SetupScript record(record_);
     EXPECT_EQ(record.ReadString("UnInstall", "InstalledFolder"), Narrow(app_));
     EXPECT_EQ(record.ReadString("UnInstall", "InstalledGroup"), "メロディ");
@@ -193,7 +192,7 @@ TEST_F(UninstallTest, AnInstallationLeavesEntryRecordAndInstallerCopy) {
     EXPECT_TRUE(toolkit::FileExists(installerCopy_));
     EXPECT_EQ(form_->btnNext.Text(), "完了");
     ::DeleteFileW(record_.c_str());
-    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, kEntryKey.c_str());
+    install::Registry(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS).DeleteKey(kEntryKey);
     if (!installerWasThere_) ::DeleteFileW(installerCopy_.c_str());
   }
 }
@@ -214,23 +213,16 @@ TEST_F(UninstallTest, TheRecordDecidesWhatTheRemovalTakesOnce) {
        false},
   };
   for (const auto& c : cases) {
-    ::CreateDirectoryW(app_.c_str(), nullptr);
-    for (const std::wstring& name : c.made) {
-      if (name.ends_with(L"\\")) {
-        ::CreateDirectoryW((app_ + L"\\" + name).c_str(), nullptr);
-      } else {
-        WriteText(app_ + L"\\" + name, "x");
-      }
-    }
+    Make(app_, c.made);
     WriteText(record_, "[Install]\r\nProjectName=" + kProject +
                            "\r\nRegistStartMenu=1\r\nRegistry=1\r\n[Count]\r\nStartMenuCount=1\r\n"
                            "RegistryCount=1\r\nFileCount=2\r\nDeleteKey=1\r\n[DeleteKey]\r\n0=2|" +
-                           Narrow(kSettingsKey) + "\r\n[FileExnted]\r\n0=.sav\r\n[UnInstall]\r\n" +
+                           kSettingsKey + "\r\n[FileExnted]\r\n0=.sav\r\n[UnInstall]\r\n" +
                            "InstalledFolder=" + Narrow(app_) + "\r\nInstalledGroup=メロディ\r\n" +
                            "[UnInstallDirectoryInfo]\r\n0=DATA\r\n1=HELP\r\n[UnInstallOption]\r\n" +
                            "Registry=1\r\n" + c.options);
     MakeKey(HKEY_LOCAL_MACHINE, kEntryKey);
-    MakeKey(HKEY_CURRENT_USER, kSettingsKey + L"\\Inner");
+    MakeKey(HKEY_CURRENT_USER, kSettingsKey + "\\Inner");
     ::CreateDirectoryW((programs_ + group_).c_str(), nullptr);
     Start(L"Install.exe", {record_});
     passes_.onFiles = [&, clicked = false](TfrmMainForm& form) mutable {
@@ -262,7 +254,7 @@ TEST_F(UninstallTest, TheRecordDecidesWhatTheRemovalTakesOnce) {
 }
 
 TEST_F(UninstallTest, ADamagedRecordRemovesNothing) {
-  ::CreateDirectoryW((app_ + L"\\Data").c_str(), nullptr);
+  Make(app_, {L"Data\\"});
   const std::pair<std::string, std::string> folders[] = {{"", ""}, {"C:\\", "C:"}, {"app", "app"}};
   for (const auto& [folder, shown] : folders) {
     WriteText(record_, "[Install]\r\nProjectName=" + kProject +
