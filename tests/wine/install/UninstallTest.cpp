@@ -197,6 +197,23 @@ TEST_F(UninstallTest, AnInstallationLeavesEntryRecordAndInstallerCopy) {
   }
 }
 
+TEST_F(UninstallTest, AnInstallFolderCodePage932CannotNameLeavesNoEntry) {
+  const std::wstring folder = app_ + L"\u00e9";
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  WriteText(package_ + L"\\uninst.uis", "[Install]\r\nProjectName=" + kProject + "\r\n");
+  WriteText(package_ + L"\\Install.exe", "MZ");
+  Start(L"Install.exe");
+  ClickNext();
+  form_->edtFolderInput.SetWideText(folder);
+  ClickNext();
+  ASSERT_EQ(prompter.Asked().size(), 1u);
+  EXPECT_EQ(
+      prompter.Asked()[0].message.text,
+      folder + Widen(" の名前はシフト JIS で表せないため、アンインストール情報に記録できません"));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kEntryKey));
+  EXPECT_FALSE(toolkit::FileExists(folder + L"\\uninst.uis"));
+}
+
 TEST_F(UninstallTest, TheRecordDecidesWhatTheRemovalTakesOnce) {
   const struct {
     std::string options;
