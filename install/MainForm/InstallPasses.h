@@ -21,9 +21,13 @@ class InstallPasses {
   // Writes (or removes) the values of [Registry].
   virtual void ProcessRegistryEntries(TfrmMainForm& form, bool removing);
   // Leaves the uninstall record, the installer's copy and the Windows
-  // uninstall entry.
+  // uninstall entry. Throws toolkit::FileError when the install folder or a
+  // name in it cannot be written into the record exactly, and when the
+  // program was not started as "Install.exe".
   virtual void RegisterUninstall(TfrmMainForm& form);
-  // Removes an installation, started from its uninstall record.
+  // Removes an installation, started from its uninstall record. Throws
+  // toolkit::FileError, having removed nothing, when the record's install
+  // folder is no place that may be deleted.
   virtual void Uninstall(TfrmMainForm& form);
 };
 

@@ -127,5 +127,6 @@ class TfrmMainForm : public toolkit::Form {
   WizardServices services_;
   toolkit::UniqueFont readMeFont_;
   bool activated_ = false;
+  // Set once the removal has begun, so it runs at most once.
   bool removalStarted_ = false;
 };

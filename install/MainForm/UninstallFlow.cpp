@@ -66,10 +66,9 @@ std::vector<std::string> SectionValues(const install::SetupScript& script, const
   return values;
 }
 
-// A record whose folder is missing, relative or a whole drive or share
-// would let the removal loose on what it never installed: it is refused
-// before anything is deleted, and the record and the entry stay for
-// another try.
+// A record whose folder is empty, relative or a whole drive or share would
+// let the removal loose on what it never installed: it is refused before
+// anything is deleted, and the record and the entry stay as they are.
 std::wstring CheckedFolder(const install::SetupScript& script) {
   const std::wstring folder = install::ExcludeTrailingBackslash(
       toolkit::PathFromText(script.Read(install::uninstall_keys::kInstalledFolder)));
@@ -80,6 +79,17 @@ std::wstring CheckedFolder(const install::SetupScript& script) {
         folder);
   }
   return folder;
+}
+
+// What becomes of the install folder: its recorded names, whether it was
+// there before, and the extensions a tree deletion keeps.
+void ReadFolderRules(const install::SetupScript& script, Record& record) {
+  record.deleteAllFile = script.Read(options::kDeleteAllFile);
+  record.readyFolder = script.Read(options::kReadyFolder);
+  record.deleteNoExtFile = script.Read(options::kDeleteNoExtFile);
+  record.keptExtensions =
+      Numbered(script, install::kFileExntedSection, script.Read(counts::kFileExtCount), "");
+  record.folderNames = SectionValues(script, install::kUnInstallDirectoryInfoSection);
 }
 
 Record ReadRecord(const install::SetupScript& script, const std::wstring& programsDir) {
@@ -98,12 +108,7 @@ Record ReadRecord(const install::SetupScript& script, const std::wstring& progra
   record.deleteKeyRecords =
       Numbered(script, install::kDeleteKeySection, script.Read(counts::kDeleteKey),
                install::kMissingDeleteKeyRecord);
-  record.deleteAllFile = script.Read(options::kDeleteAllFile);
-  record.readyFolder = script.Read(options::kReadyFolder);
-  record.deleteNoExtFile = script.Read(options::kDeleteNoExtFile);
-  record.keptExtensions =
-      Numbered(script, install::kFileExntedSection, script.Read(counts::kFileExtCount), "");
-  record.folderNames = SectionValues(script, install::kUnInstallDirectoryInfoSection);
+  ReadFolderRules(script, record);
   return record;
 }
 
@@ -126,8 +131,8 @@ bool HoldsOnlyRecordedNames(const Record& record) {
   });
 }
 
-// A folder that was there before the installation is only removed when
-// nothing is left in it.
+// A folder that was there before the installation, or one whose files are
+// not all to go, is only removed when nothing is left in it.
 void RemoveInstallFolder(const Record& record) {
   if (!record.deleteAllFile || record.readyFolder) {
     install::RemoveEmptyFolder(record.folder);
