@@ -83,8 +83,10 @@ void WriteText(const std::wstring& path, const std::string& text) {
 void Make(const std::wstring& folder, const std::vector<std::wstring>& names) {
   ::CreateDirectoryW(folder.c_str(), nullptr);
   for (const std::wstring& name : names) {
-    if (!name.ends_with(L"\\")) WriteText(folder + L"\\" + name, "x");
-    ::CreateDirectoryW((folder + L"\\" + name).c_str(), nullptr);
+    if (name.ends_with(L"\\"))
+      ::CreateDirectoryW((folder + L"\\" + name).c_str(), nullptr);
+    else
+      WriteText(folder + L"\\" + name, "x");
   }
 }
 
