@@ -134,8 +134,8 @@ class PassesTest : public testing_support::WindowTest {
     WriteBytes(package_ + L"\\uninst.uis", Bytes(text.begin(), text.end()));
   }
 
-  // The wizard from its welcome page to the end of the install step.
-  TfrmMainForm& Install() {
+  // The wizard on its welcome page.
+  TfrmMainForm& Start() {
     WizardServices services;
     services.system = {install::PlatformFamily::kNt, 6, 1};
     services.passes = &passes_;
@@ -144,6 +144,12 @@ class PassesTest : public testing_support::WindowTest {
     form_->Show();
     form_->FormActivate();
     application.ProcessMessages();
+    return *form_;
+  }
+
+  // The wizard from its welcome page to the end of the install step.
+  TfrmMainForm& Install() {
+    Start();
     for (int i = 0; i < 3; ++i) ::SendMessageW(form_->btnNext.Handle(), BM_CLICK, 0, 0);
     return *form_;
   }
@@ -316,6 +322,39 @@ TEST_F(PassesTest, APackageIsInstalledAndRemovedAgain) {
   }
   for (const auto& v : values) EXPECT_FALSE(ReadValue(testKey_, v.name, type)) << v.name;
   EXPECT_EQ(form.PrgAll.Position(), 9 + 4 + 5);
+}
+
+// Removal tells when a file of the package could not be deleted: a file
+// gone already, or one whose folder the search no longer finds.
+TEST_F(PassesTest, ARemovalNotesWhatItCouldNotDelete) {
+  const std::string nowhere = "nowhere-" + std::to_string(::GetCurrentProcessId()) + ".txt";
+  const struct {
+    const char* what;
+    std::string entry;
+    bool present;
+    bool failed;
+  } cases[] = {
+      {"a file deleted", "kept.txt=|||", true, false},
+      {"a file gone already", "kept.txt=|||", false, true},
+      {"a file the search cannot find", nowhere + "=%SearchFileDir%|||", true, true},
+  };
+  for (const auto& c : cases) {
+    WriteScript("[File]\r\n" + c.entry + "\r\n");
+    const std::wstring file = app_ + L"\\" + toolkit::Widen(c.entry.substr(0, c.entry.find('=')));
+    // The folder goes with its last file.
+    ::CreateDirectoryW(app_.c_str(), nullptr);
+    if (c.present) WriteBytes(file, {'k'});
+    TfrmMainForm& form = Start();
+    form.InstallDir = app_;
+    form.PrgAll.SetRange(0, 5);
+    passes_.ProcessFileEntries(form, true);
+    EXPECT_EQ(form.DeleteFailed, c.failed) << c.what;
+    EXPECT_EQ(toolkit::FileExists(file), c.present && c.failed) << c.what;
+    EXPECT_EQ(form.PrgAll.Position(), 1) << c.what;
+    EXPECT_EQ(toolkit::FolderExists(app_), c.present && c.failed) << c.what;
+    form_.reset();
+    ::DeleteFileW(file.c_str());
+  }
 }
 
 // An error of a pass ends the install step where it happened: the error is
