@@ -16,7 +16,8 @@
 
 namespace toolkit {
 
-// YesNoAll asks "はい(&Y)", "いいえ(&N)" or "すべて(&A)", the last answered All.
+// YesNoAll asks "はい(&Y)", "いいえ(&N)" or "すべて(&A)", the last answered
+// All; closed without a button, it answers Cancel.
 enum class MessageButtons { Ok, YesNo, YesNoCancel, YesNoAll };
 enum class MessageIcon { None, Question, Error, Warning, Information };
 enum class MessageAnswer { Ok, Yes, No, Cancel, All };

@@ -9,9 +9,9 @@ namespace toolkit {
 namespace {
 
 // The box is the system's "中止, 再試行, 無視" box with its buttons renamed as
-// it first becomes active. That box, unlike one with a Cancel button, cannot
-// be closed by Esc or its title bar, so no answer stands for "すべて" but the
-// button itself.
+// it first becomes active. That box has no Cancel button, so no way of
+// closing it stands for "すべて" but the button itself; where the system
+// still lets Esc close it (Wine does), the answer is IDCANCEL.
 class ButtonRenaming {
  public:
   ButtonRenaming() : previous_(current) {

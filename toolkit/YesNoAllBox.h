@@ -8,7 +8,8 @@
 
 namespace toolkit {
 
-// IDYES, IDNO, or IDIGNORE for "すべて(&A)". `style` adds icon and other
+// IDYES, IDNO, or IDIGNORE for "すべて(&A)"; IDCANCEL when the box was
+// closed without a button. `style` adds icon and other
 // MB_ flags to the buttons.
 int ShowYesNoAllBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT style);
 

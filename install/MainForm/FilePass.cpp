@@ -78,6 +78,8 @@ class FileInstaller {
   }
 
  private:
+  // Any answer but Yes and All, a box closed without a button included,
+  // leaves the file.
   bool AgreesToReplace(const FileEntry& entry) {
     const MessageAnswer answer =
         AskUser(form_, entry.displayName + "は既に存在しますが上書きしてもよろしいですか",
