@@ -65,44 +65,12 @@ std::uint8_t Marker(const std::wstring& path) {
   return bytes.empty() ? 0 : bytes.back();
 }
 
-// Answers as the scripted prompter does, noting what the progress page's
-// file text said when each question came.
-class LabelWatchingPrompter final : public toolkit::Prompter {
- public:
-  LabelWatchingPrompter(toolkit::Prompter& answers, std::optional<TfrmMainForm>& form)
-      : answers_(answers), form_(form) {}
-  toolkit::MessageAnswer ShowMessage(HWND owner, const toolkit::MessageRequest& request) override {
-    if (form_) labels.push_back(form_->lblinstallFolder.WideText());
-    return answers_.ShowMessage(owner, request);
-  }
-  std::optional<std::wstring> ChooseFileToOpen(HWND, const toolkit::FileDialogSettings&) override {
-    return std::nullopt;
-  }
-  std::optional<std::wstring> ChooseFileToSave(HWND, const toolkit::FileDialogSettings&) override {
-    return std::nullopt;
-  }
-  bool SetUpPrinter(HWND, toolkit::PrinterChoice&) override { return false; }
-  std::optional<std::wstring> BrowseForFolder(HWND, const toolkit::FolderBrowseRequest&) override {
-    return std::nullopt;
-  }
-  std::vector<std::wstring> labels;
-
- private:
-  toolkit::Prompter& answers_;
-  std::optional<TfrmMainForm>& form_;
-};
-
+// A value under HKEY_CURRENT_USER with its type, nothing when it is missing.
 std::optional<std::string> ReadValue(const std::string& key, const char* name, DWORD& type) {
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExW(HKEY_CURRENT_USER, toolkit::Widen(key).c_str(), 0, KEY_READ, &raw) !=
-      ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  const toolkit::UniqueKey opened(raw);
   std::string data(64, '\0');
   DWORD size = static_cast<DWORD>(data.size());
-  if (::RegQueryValueExA(opened.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                         &size) != ERROR_SUCCESS) {
+  if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type,
+                     data.data(), &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   data.resize(size);
@@ -112,7 +80,10 @@ std::optional<std::string> ReadValue(const std::string& key, const char* name, D
 class PassesTest : public testing_support::WindowTest {
  protected:
   PassesTest() {
-    application.SetPrompter(watcher_);
+    // What the progress page's file text said when each question came.
+    prompter.WhenAsked([this](const toolkit::MessageRequest&) {
+      if (form_) labels_.push_back(form_->lblinstallFolder.WideText());
+    });
     for (const std::wstring& folder : {package_, app_}) {
       ::CreateDirectoryW(folder.c_str(), nullptr);
     }
@@ -166,7 +137,7 @@ class PassesTest : public testing_support::WindowTest {
   std::vector<std::unique_ptr<RegistryOverride>> shellFolders_;
   install::InstallPasses passes_;
   std::optional<TfrmMainForm> form_;
-  LabelWatchingPrompter watcher_{prompter, form_};
+  std::vector<std::wstring> labels_;
 };
 
 TEST_F(PassesTest, APackageIsInstalledAndRemovedAgain) {
@@ -219,7 +190,7 @@ TEST_F(PassesTest, APackageIsInstalledAndRemovedAgain) {
     EXPECT_EQ(question.message.icon, toolkit::MessageIcon::Information);
   }
   const std::wstring help = app_ + toolkit::Widen("\\ヘルプ\\help.txt");
-  EXPECT_EQ(watcher_.labels,
+  EXPECT_EQ(labels_,
             (std::vector<std::wstring>{
                 toolkit::Widen("help.txtをインストールしています\r") + help,
                 toolkit::Widen("はいの部品を更新しています\r") + app_ + L"\\ask-yes.dll",
