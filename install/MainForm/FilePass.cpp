@@ -106,8 +106,18 @@ bool IsSharedFile(const std::vector<std::wstring>& sharedFiles, const std::wstri
   });
 }
 
+bool AgreesToDeleteShared(TfrmMainForm& form, const FileEntry& entry) {
+  return AskUser(form,
+                 entry.displayName +
+                     " は共有ファイルです。削除してもよろしいですか。\r"
+                     "使用しているアプリケーションが存在する場合やわからない場合は"
+                     "「いいえ」を選択してください",
+                 MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
 // A file other programs share (listed under SharedDLLs) is deleted only
-// when the user agrees; its SharedDLLs value goes with it.
+// when the user agrees; its SharedDLLs value goes with it. A file that
+// cannot be deleted, a missing one included, is noted in DeleteFailed.
 void RemoveFile(TfrmMainForm& form, const FileEntry& entry,
                 const std::vector<std::wstring>& sharedFiles) {
   const std::optional<std::wstring> folder =
@@ -119,23 +129,13 @@ void RemoveFile(TfrmMainForm& form, const FileEntry& entry,
   }
   const std::wstring target = *folder + entry.name;
   const std::wstring fullPath = toolkit::FullPath(target).value_or(target);
-  if (IsSharedFile(sharedFiles, fullPath)) {
-    const MessageAnswer answer =
-        AskUser(form,
-                entry.displayName +
-                    " は共有ファイルです。削除してもよろしいですか。\r"
-                    "使用しているアプリケーションが存在する場合やわからない場合は"
-                    "「いいえ」を選択してください",
-                MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes) {
-      if (DeleteFileAt(target)) {
-        ForgetSharedFile(fullPath);
-      } else {
-        form.DeleteFailed = true;
-      }
-    }
+  const bool shared = IsSharedFile(sharedFiles, fullPath);
+  if (shared && !AgreesToDeleteShared(form, entry)) {
+    // The user keeps it.
   } else if (!DeleteFileAt(target)) {
     form.DeleteFailed = true;
+  } else if (shared) {
+    ForgetSharedFile(fullPath);
   }
   RemoveEmptyFolder(*folder);
 }
