@@ -16,9 +16,11 @@
 
 namespace toolkit {
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// YesNoAll asks "はい(&Y)", "いいえ(&N)" or "すべて(&A)", the last answered
+// All; closed without a button, it answers Cancel.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, YesNoAll };
 enum class MessageIcon { None, Question, Error, Warning, Information };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel, All };
 
 // A message box. Its text is UTF-16, because a message may name a file by a
 // path that code page 932 cannot hold; the programs' own texts are given in

@@ -7,6 +7,7 @@
 
 #include "toolkit/Prompter.h"
 #include "toolkit/Text.h"
+#include "toolkit/YesNoAllBox.h"
 
 namespace toolkit {
 
@@ -18,6 +19,7 @@ UINT ButtonsFlag(MessageButtons buttons) {
       return MB_YESNO;
     case MessageButtons::YesNoCancel:
       return MB_YESNOCANCEL;
+    case MessageButtons::YesNoAll:
     case MessageButtons::Ok:
       break;
   }
@@ -48,6 +50,8 @@ MessageAnswer AnswerOf(int result) {
       return MessageAnswer::No;
     case IDCANCEL:
       return MessageAnswer::Cancel;
+    case IDIGNORE:
+      return MessageAnswer::All;
     default:
       return MessageAnswer::Ok;
   }
@@ -102,9 +106,12 @@ std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogSettings& 
 }  // namespace
 
 MessageAnswer SystemPrompter::ShowMessage(HWND owner, const MessageRequest& request) {
+  const std::wstring caption = Widen(request.caption);
+  if (request.buttons == MessageButtons::YesNoAll) {
+    return AnswerOf(ShowYesNoAllBox(owner, request.text, caption, IconFlag(request.icon)));
+  }
   const UINT flags = ButtonsFlag(request.buttons) | IconFlag(request.icon);
-  return AnswerOf(
-      ::MessageBoxW(owner, request.text.c_str(), Widen(request.caption).c_str(), flags));
+  return AnswerOf(::MessageBoxW(owner, request.text.c_str(), caption.c_str(), flags));
 }
 
 std::optional<std::wstring> SystemPrompter::ChooseFileToOpen(HWND owner,

@@ -16,6 +16,7 @@ std::vector<std::string> ScriptedPrompter::Messages() const {
 
 // A box the script did not expect is shown as OK (or Cancel), and fails the test.
 toolkit::MessageAnswer ScriptedPrompter::ShowMessage(HWND, const toolkit::MessageRequest& request) {
+  if (watcher_) watcher_(request);
   Question question;
   question.kind = Kind::Message;
   question.message = request;

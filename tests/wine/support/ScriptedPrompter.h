@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,12 @@ class ScriptedPrompter final : public toolkit::Prompter {
     folderAnswers_.push_back(std::move(path));
   }
 
+  // Called with each message box before it is answered, to look at the
+  // windows as they are then.
+  void WhenAsked(std::function<void(const toolkit::MessageRequest&)> watcher) {
+    watcher_ = std::move(watcher);
+  }
+
   const std::vector<Question>& Asked() const { return asked_; }
   // The texts of the message boxes shown so far, in code page 932 (exact for
   // the programs' own texts and paths that fit it).
@@ -64,6 +71,7 @@ class ScriptedPrompter final : public toolkit::Prompter {
   std::deque<std::optional<toolkit::PrinterChoice>> printerAnswers_;
   std::deque<std::optional<std::wstring>> folderAnswers_;
   std::vector<Question> asked_;
+  std::function<void(const toolkit::MessageRequest&)> watcher_;
 };
 
 }  // namespace testing_support

@@ -1,0 +1,41 @@
+#include "install/MainForm/PassDestination.h"
+
+#include "install/QvSystemAPI/FolderVariables.h"
+#include "install/QvSystemAPI/OldVersionSearch.h"
+#include "install/text/ContainsText.h"
+#include "install/text/Fields.h"
+#include "install/text/Paths.h"
+#include "toolkit/Text.h"
+
+namespace install {
+
+std::optional<std::wstring> FindDestinationFolder(const std::string& record,
+                                                  const std::wstring& installDir,
+                                                  const std::wstring& searchName) {
+  const std::string folder = GetField(record, '|', 1);
+  const std::string subFolder = GetField(record, '|', 2);
+  if (folder.empty()) return IncludeTrailingBackslash(installDir);
+  if (ContainsText("%InstallDir%", folder)) {
+    return IncludeTrailingBackslash(IncludeTrailingBackslash(installDir) +
+                                    toolkit::PathFromText(subFolder));
+  }
+  if (ContainsText("%SearchFileDir%", folder)) {
+    const std::wstring found = SearchFileFolder(searchName);
+    if (found.empty()) return std::nullopt;
+    return IncludeTrailingBackslash(found);
+  }
+  return IncludeTrailingBackslash(ExpandFolderVariable(folder + "\\" + subFolder));
+}
+
+std::wstring DestinationFolder(const std::string& record, const std::wstring& installDir,
+                               const std::wstring& searchName) {
+  return FindDestinationFolder(record, installDir, searchName)
+      .value_or(IncludeTrailingBackslash(installDir));
+}
+
+std::string DisplayName(const std::string& record, const std::string& fileName) {
+  std::string name = GetField(record, '|', 4);
+  return name.empty() ? fileName : name;
+}
+
+}  // namespace install

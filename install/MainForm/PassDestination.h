@@ -1,0 +1,31 @@
+// Where a [File] entry of the setup script goes: its destination folder from
+// the entry's record, shared by the file pass and the start-menu pass.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace install {
+
+// The destination folder, with a trailing backslash, of a file entry whose
+// record is `record` ("folder|sub-folder|ask|display name"):
+//  - an empty first field: the install folder;
+//  - "%InstallDir%" in it (any ASCII case): the install folder, "\" and the
+//    second field;
+//  - "%SearchFileDir%" in it: the folder where an installed copy of
+//    `searchName` is found, or nothing when none is found;
+//  - any other: the folder variable of "field 1\field 2" expanded.
+std::optional<std::wstring> FindDestinationFolder(const std::string& record,
+                                                  const std::wstring& installDir,
+                                                  const std::wstring& searchName);
+
+// The same, except that a search that finds nothing gives the install
+// folder: a file is never put at the root of a drive.
+std::wstring DestinationFolder(const std::string& record, const std::wstring& installDir,
+                               const std::wstring& searchName);
+
+// The name the user is shown for the entry: the record's fourth field, or
+// the file's name when that is empty.
+std::string DisplayName(const std::string& record, const std::string& fileName);
+
+}  // namespace install
