@@ -1,5 +1,6 @@
 #include "install/MainForm/PassDestination.h"
 
+#include "install/QvSystemAPI/DeletablePaths.h"
 #include "install/QvSystemAPI/FolderVariables.h"
 #include "install/QvSystemAPI/OldVersionSearch.h"
 #include "install/text/ContainsText.h"
@@ -24,7 +25,11 @@ std::optional<std::wstring> FindDestinationFolder(const std::string& record,
     if (found.empty()) return std::nullopt;
     return IncludeTrailingBackslash(found);
   }
-  return IncludeTrailingBackslash(ExpandFolderVariable(folder + "\\" + subFolder));
+  // A variable that names no folder (a registry value that is missing, say)
+  // leaves a path such as "\sub": the current drive's root, never meant.
+  const std::wstring expanded = ExpandFolderVariable(folder + "\\" + subFolder);
+  if (!IsFullyQualified(expanded)) return std::nullopt;
+  return IncludeTrailingBackslash(expanded);
 }
 
 std::wstring DestinationFolder(const std::string& record, const std::wstring& installDir,

@@ -14,13 +14,14 @@ namespace install {
 //    second field;
 //  - "%SearchFileDir%" in it: the folder where an installed copy of
 //    `searchName` is found, or nothing when none is found;
-//  - any other: the folder variable of "field 1\field 2" expanded.
+//  - any other: the folder variable of "field 1\field 2" expanded, or
+//    nothing when that names no folder of its own (not fully qualified).
 std::optional<std::wstring> FindDestinationFolder(const std::string& record,
                                                   const std::wstring& installDir,
                                                   const std::wstring& searchName);
 
-// The same, except that a search that finds nothing gives the install
-// folder: a file is never put at the root of a drive.
+// The same, except that nothing gives the install folder: a file is never
+// put at the root of the current drive.
 std::wstring DestinationFolder(const std::string& record, const std::wstring& installDir,
                                const std::wstring& searchName);
 

@@ -20,7 +20,8 @@ bool IsLetter(wchar_t c) {
   return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
 }
 
-// "X:\..." or "\\server\share...", and nothing of the device namespace.
+}  // namespace
+
 bool IsFullyQualified(std::wstring_view path) {
   if (path.size() >= 3 && IsLetter(path[0]) && path[1] == L':' && IsSeparator(path[2])) {
     return true;
@@ -28,6 +29,8 @@ bool IsFullyQualified(std::wstring_view path) {
   if (path.size() < 3 || !IsSeparator(path[0]) || !IsSeparator(path[1])) return false;
   return path[2] != L'?' && path[2] != L'.';
 }
+
+namespace {
 
 bool SameText(std::wstring_view a, std::wstring_view b) {
   return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),

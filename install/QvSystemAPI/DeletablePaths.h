@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace install {
 
@@ -19,5 +20,10 @@ namespace install {
 // Links are no concern of this gate: the operations behind it remove a link
 // itself and never follow it.
 std::optional<std::wstring> DeletablePath(const std::wstring& path);
+
+// True for "X:\..." and "\\server\share...": a path that names the same place
+// whatever the current drive and folder. Device and long-path forms ("\\.\",
+// "\\?\") are not counted.
+bool IsFullyQualified(std::wstring_view path);
 
 }  // namespace install
