@@ -14,45 +14,21 @@
 #include "install/MainForm/Mainform.h"
 #include "install/QvRegAPI/SharedFiles.h"
 #include "tests/wine/install/RegistryOverride.h"
+#include "tests/wine/install/StampFiles.h"
 #include "tests/wine/support/TestFiles.h"
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Com.h"
 #include "toolkit/FileSystem.h"
 #include "toolkit/Text.h"
-#include "toolkit/UniqueHandle.h"
 
 namespace {
 
 using install_tests::RegistryOverride;
+using install_tests::WriteStamp;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 using toolkit::MessageAnswer;
 using Bytes = std::vector<std::uint8_t>;
-
-// A file built beside the tests.
-std::wstring Beside(const std::wstring& name) {
-  wchar_t program[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, program, MAX_PATH);
-  const std::wstring path = program;
-  return path.substr(0, path.rfind(L'\\') + 1) + name;
-}
-
-// A file with a version resource of the given version and a marker byte
-// after it, last written at the given minute of one day.
-void WriteStamp(const std::wstring& path, const std::wstring& version, std::uint8_t marker,
-                int minute) {
-  Bytes bytes = ReadBytes(Beside(L"stamp-" + version + L".dll"));
-  bytes.push_back(marker);
-  WriteBytes(path, bytes);
-  SYSTEMTIME system{2001, 3, 0, 21, 12, static_cast<WORD>(minute), 0, 0};
-  FILETIME local{};
-  FILETIME utc{};
-  ::SystemTimeToFileTime(&system, &local);
-  ::LocalFileTimeToFileTime(&local, &utc);
-  const toolkit::UniqueFile file(
-      ::CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  ::SetFileTime(file.Get(), nullptr, nullptr, &utc);
-}
 
 std::vector<std::wstring> Names(const std::wstring& folder) {
   std::vector<std::wstring> names;
