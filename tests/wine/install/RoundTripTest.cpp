@@ -119,21 +119,21 @@ ULONGLONG LastWritten(const std::wstring& path) {
          data.ftLastWriteTime.dwLowDateTime;
 }
 
-// The text values of an uninstall entry by name.
+// The text values of the uninstall entry by name.
 std::map<std::string, std::wstring> EntryValues() {
-  Listing listing;
-  ListKey(HKEY_LOCAL_MACHINE, Widen(kEntryKey), listing);
   std::map<std::string, std::wstring> values;
-  for (const auto& [name, value] : listing) {
-    const std::size_t bar = name.find(L'|');
-    if (bar == std::wstring::npos) continue;
-    std::wstring text;
-    for (std::size_t i = value.find(L':') + 1; i + 4 <= value.size(); i += 4) {
-      const auto low = std::stoi(value.substr(i, 2), nullptr, 16);
-      const auto high = std::stoi(value.substr(i + 2, 2), nullptr, 16);
-      if (low != 0 || high != 0) text += static_cast<wchar_t>(low | (high << 8));
-    }
-    values[Narrow(name.substr(bar + 1))] = text;
+  HKEY raw = nullptr;
+  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, Widen(kEntryKey).c_str(), 0, KEY_READ, &raw) != 0) {
+    return values;
+  }
+  const toolkit::UniqueKey opened(raw);
+  wchar_t name[256];
+  wchar_t data[1024];
+  for (DWORD i = 0, length = 256, size = sizeof(data);
+       ::RegEnumValueW(opened.Get(), i, name, &length, nullptr, nullptr,
+                       reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+       ++i, length = 256, size = sizeof(data)) {
+    values[Narrow(name)] = std::wstring(data, size / sizeof(wchar_t) - 1);
   }
   return values;
 }
@@ -321,9 +321,10 @@ TEST_F(RoundTripTest, AFolderVariableThatNamesNoFolderInstallsIntoTheInstallFold
   for (int i = 0; i < 2; ++i) ClickNext();
   EXPECT_TRUE(prompter.Messages().empty());
   EXPECT_EQ(form.btnNext.Text(), "完了");
-  EXPECT_EQ(testing_support::ReadBytes(app_ + L"\\" + Widen(stray)), Bytes{'s'});
   EXPECT_FALSE(toolkit::FileExists(atRoot)) << Narrow(atRoot);
   ::DeleteFileW(atRoot.c_str());
+  ASSERT_TRUE(toolkit::FileExists(app_ + L"\\" + Widen(stray)));
+  EXPECT_EQ(testing_support::ReadBytes(app_ + L"\\" + Widen(stray)), Bytes{'s'});
 }
 
 }  // namespace
