@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "install/MainForm/Mainform.h"
+#include "install/MainForm/RecordedNames.h"
 #include "install/QvSystemAPI/SystemFolders.h"
 #include "install/script/ScriptKeys.h"
 #include "install/script/SetupScript.h"
@@ -16,7 +17,6 @@ namespace keys = install::install_keys;
 
 namespace {
 
-constexpr wchar_t kScriptName[] = L"uninst.uis";
 constexpr UINT kActivated = WM_APP + 1;
 
 constexpr char kAboutMessage[] =
@@ -57,11 +57,12 @@ void TfrmMainForm::FormActivate() {
   SetupDir = install::IncludeTrailingBackslash(install::ExtractFileDir(services_.programPath));
   ProgramsDir = install::GetShellFolder(install::kProgramsFolder, services_.system.family);
   const bool hasArgument = !services_.arguments.empty();
-  if (!hasArgument && !toolkit::FileExists(SetupDir + kScriptName)) {
+  if (!hasArgument && !toolkit::FileExists(SetupDir + install::kUninstallRecordName)) {
     ShowMessage(toolkit::Widen(kAboutMessage));
     CloseLater();
   } else {
-    ScriptPath = hasArgument ? services_.arguments.front() : SetupDir + kScriptName;
+    ScriptPath =
+        hasArgument ? services_.arguments.front() : SetupDir + install::kUninstallRecordName;
     if (hasArgument) {
       SetUpUninstallMode();
     } else {

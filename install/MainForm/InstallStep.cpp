@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "install/MainForm/Mainform.h"
+#include "install/MainForm/RecordedNames.h"
 #include "install/QvSystemAPI/Files.h"
 #include "install/script/ScriptKeys.h"
 #include "install/script/SetupScript.h"
@@ -17,7 +18,6 @@ namespace counts = install::count_keys;
 
 namespace {
 
-constexpr wchar_t kRecordName[] = L"uninst.uis";
 constexpr char kFinished[] = "インストールが完了しました。完了ボタンをクリックしてください";
 
 }  // namespace
@@ -93,7 +93,7 @@ void TfrmMainForm::Finish() {
 void TfrmMainForm::DeleteSourceFiles() {
   const std::wstring installFolder = install::IncludeTrailingBackslash(InstallDir);
   const auto isInstalled = [&](const std::wstring& source) {
-    return toolkit::IsSameFile(source, installFolder + kRecordName) ||
+    return toolkit::IsSameFile(source, installFolder + install::kUninstallRecordName) ||
            toolkit::IsSameFile(source, installFolder + install::ExtractFileName(source)) ||
            std::any_of(InstalledFiles.begin(), InstalledFiles.end(),
                        [&](const std::wstring& installed) {
