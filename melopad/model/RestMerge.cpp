@@ -154,10 +154,26 @@ std::string Hex2(int code) {
   return {kDigits[(code >> 4) & 0xF], kDigits[code & 0xF]};
 }
 
+// Whether any rule matches the lines as they are. Rules only ever join rests
+// already there, so a melody that no rule matches now is one that merging
+// leaves as it was.
+bool AnyRuleMatches(const std::vector<Entry>& entries) {
+  for (const MergeRule& rule : kMergeRules) {
+    for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
+      if (IsRestOf(entries[i], rule.first) && IsRestOf(entries[i + 1], rule.second)) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
+// A melody that merging will change counts as Modified before the first rule
+// starts: the listener hands control to the window's message loop, where
+// closing the main window must already ask to save.
 int MergeRests(Melody& melody, const MergeListener& listener) {
   std::vector<Entry> entries = ReadEntries(melody);
+  if (AnyRuleMatches(entries)) melody.SetModified(true);
   LastMerge last;
   int merges = 0;
   for (const MergeRule& rule : kMergeRules) {

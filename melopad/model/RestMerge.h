@@ -35,9 +35,9 @@ struct MergeListener {
 // on; returns how many merges were made. The listener hears of every rule and
 // merge as it is worked out; the melody's lines are changed once, after the
 // last rule, through its own deletion and insertion so that its observer
-// follows. When there was at least one merge, the melody is Modified, the
-// last rest made is selected and its length is the current length;
-// otherwise the melody is left as it was.
+// follows. A melody that merging changes is Modified from before the first
+// rule starts; the last rest made is selected and its length is the current
+// length. A melody with nothing to merge is left as it was.
 int MergeRests(Melody& melody, const MergeListener& listener = {});
 
 // "CD:CDの組をCCに変換中": the rule's three codes in hexadecimal.

@@ -312,4 +312,41 @@ TEST_F(AnalizeFormTest, MergingChangesTheMainWindowsScoreList) {
   EXPECT_EQ(form.NoteNoPanel.Text(), "5");
 }
 
+// Once armed, closes its owner, the main window, as the first rule starts
+// (the title is set) and disarms.
+class ClosingAnalizeForm : public TAnalizeForm {
+ public:
+  using TAnalizeForm::TAnalizeForm;
+  bool armed = false;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_SETTEXT && armed) {
+      armed = false;
+      ::PostMessageW(::GetWindow(Handle(), GW_OWNER), WM_CLOSE, 0, 0);
+    }
+    return TAnalizeForm::HandleMessage(message, wParam, lParam);
+  }
+};
+
+// The melody counts as changed from the merge's start, before its lines are
+// rewritten, so the main window closed meanwhile asks to save it.
+TEST_F(AnalizeFormTest, ClosingTheMainWindowWhileRestsMergeAsksToSave) {
+  TMelopadForm mainForm(Services());
+  AppendLines(mainForm.Melody(), {{kNote, 196}, {0, 201}, {0, 201}, {kNote, 196}, {kNote, 196}});
+  mainForm.Melody().SetModified(false);
+  std::vector<int> lineCountsWhenAsked;
+  prompter.WhenAsked([&](const toolkit::MessageRequest&) {
+    lineCountsWhenAsked.push_back(mainForm.Melody().Count());
+  });
+  prompter.WillAnswer(toolkit::MessageAnswer::Cancel);
+  ClosingAnalizeForm form(mainForm.Handle(), mainForm.Melody());
+  form.Show();
+  form.armed = true;
+  ClickWithMouse(form.MergeButton);
+  EXPECT_EQ(lineCountsWhenAsked, std::vector<int>{5}) << "asked once, while the merge ran";
+  EXPECT_EQ(mainForm.Melody().Count(), 4);
+  EXPECT_TRUE(mainForm.Melody().Modified());
+}
+
 }  // namespace
