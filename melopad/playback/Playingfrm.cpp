@@ -127,7 +127,7 @@ void TPlayingForm::PlayMelody(bool&) {
   Sprite.Prepare();
   try {
     // The number of lines is read before every note.
-    for (int i = StartIndex; i < melody_.Count() && !StopRequested; ++i) PlayLine(i);
+    for (int i = StartIndex; i < melody_.Count() && !ShouldStop(); ++i) PlayLine(i);
   } catch (...) {
     // A window left open with no player would keep its modal loop waiting.
     EndPlayback();
@@ -151,9 +151,20 @@ void TPlayingForm::PlayLine(int index) {
   application.ProcessMessages();
 }
 
+// Besides a click, the end of the program stops the playing at once: the
+// main window closed while a note played (which destroyed this window with
+// it) or the quit message arrived. Playing on would keep the process alive,
+// silent and without windows, until the melody would have ended.
+bool TPlayingForm::ShouldStop() const {
+  return StopRequested || !HasHandle() || toolkit::Application::Current().Terminated();
+}
+
+// A window already destroyed along with its owner has nothing left to close.
 void TPlayingForm::EndPlayback() {
-  Hide();
-  Close();
+  if (HasHandle()) {
+    Hide();
+    Close();
+  }
   Sprite.FreeFrameBuffer();
 }
 

@@ -38,6 +38,7 @@ class TPlayingForm : public toolkit::Form {
   void FormClick();
   void PlayMelody(bool& done);
   void PlayLine(int index);
+  bool ShouldStop() const;
   void EndPlayback();
 
   const melopad::Melody& melody_;

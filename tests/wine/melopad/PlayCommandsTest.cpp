@@ -2,12 +2,29 @@
 // and the automatic play after start-up.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/TestFiles.h"
 
 namespace {
 
 using testing_support::PlayedNote;
+
+// Counts the notes and calls its handler at the third; the notes themselves
+// take no time.
+class EndingSoundBank final : public NoteSoundBank {
+ public:
+  explicit EndingSoundBank(std::function<void()> atThirdNote)
+      : atThirdNote_(std::move(atThirdNote)) {}
+  void PlayNote(int, int) override {
+    if (++played == 3) atThirdNote_();
+  }
+  int played = 0;
+
+ private:
+  std::function<void()> atThirdNote_;
+};
 
 class PlayCommandsTest : public testing_support::EditorTest {
  protected:
@@ -88,6 +105,20 @@ TEST_F(PlayCommandsTest, TheAnalysisWindowOpensModallyFromTheMenu) {
   form.MainMenu.Click(form.MnuOptionAnalize);
   EXPECT_TRUE(shown);
   EXPECT_EQ(form.Melody().Count(), 3);
+}
+
+// The first idle moment plays the long melody, as after start-up; the main
+// window closes at its third note.
+TEST_F(PlayCommandsTest, ClosingTheMainWindowWhileAMelodyPlaysEndsThePlayingAndTheProgram) {
+  TMelopadForm* running = nullptr;
+  EndingSoundBank bank([&] { ::PostMessageW(running->Handle(), WM_CLOSE, 0, 0); });
+  TMelopadForm form({songNameDialog, versionInfoForm, bank});
+  running = &form;
+  for (int i = 0; i < 200; ++i) form.Melody().InsertScoreLine(form.Melody().MakeNoteLine(51));
+  form.Melody().SetModified(false);
+  application.Run(form);
+  EXPECT_TRUE(application.Terminated()) << "the message loop went on";
+  EXPECT_LE(bank.played, 4) << "the player went on after the main window closed";
 }
 
 }  // namespace
