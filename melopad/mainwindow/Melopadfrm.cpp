@@ -126,11 +126,13 @@ void TMelopadForm::InstallAutoPlay() {
   autoPlayInstalled_ = true;
 }
 
-// Runs once, at the first idle moment after start-up: a melody of two or
-// more lines that start-up loaded is played, and the window comes to the top.
+// Runs once, at the first idle moment after start-up, when the window shows:
+// the score list gets the keyboard, a melody of two or more lines that
+// start-up loaded is played, and the window comes to the top.
 void TMelopadForm::AutoPlayOnIdle(bool&) {
   toolkit::Application::Current().ClearIdleHandler();
   autoPlayInstalled_ = false;
+  FocusScoreList();
   if (melody_.Count() < 2) return;
   PlayButtonClick();
   ::BringWindowToTop(Handle());

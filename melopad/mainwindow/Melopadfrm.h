@@ -153,6 +153,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void KeyPanelMouseUp(int keyIndex);
   void KeyPanelClick(int keyIndex);
   void PlayFrom(int startIndex);
+  void FocusScoreList();
 
   // The score list follows every change of the melody.
   void LineInserted(int index) override;

@@ -15,8 +15,11 @@ void TMelopadForm::DiffPlayButtonClick() {
   if (selected >= 0) PlayFrom(selected);
 }
 
+// After the playing the score list has the keyboard again, so the user can go
+// on typing notes; a main window closed while it played is left alone.
 void TMelopadForm::PlayFrom(int startIndex) {
   PlayMelodyFrom(Handle(), melody_, services_.sounds, startIndex);
+  FocusScoreList();
 }
 
 void TMelopadForm::MnuOptionAnalizeClick() {
@@ -30,4 +33,11 @@ void TMelopadForm::MnuOptionAnalizeClick() {
 void TMelopadForm::MnuKeyMapClick() {
   TKeyMapForm keyMap(Handle());
   keyMap.ShowModal();
+  FocusScoreList();
+}
+
+// Typing notes goes to the score list, so it gets the keyboard back whenever
+// a window of the editor's own has taken it away.
+void TMelopadForm::FocusScoreList() {
+  if (HasHandle() && ScoreListBox.HasHandle()) ::SetFocus(ScoreListBox.Handle());
 }

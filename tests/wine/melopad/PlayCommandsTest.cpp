@@ -121,4 +121,35 @@ TEST_F(PlayCommandsTest, ClosingTheMainWindowWhileAMelodyPlaysEndsThePlayingAndT
   EXPECT_LE(bank.played, 4) << "the player went on after the main window closed";
 }
 
+// Typing notes goes on in the score list after every playing and after the
+// key map window.
+TEST_F(PlayCommandsTest, TheScoreListHasTheKeyboardAfterPlayingAndAfterTheKeyMap) {
+  TMelopadForm form(Services());
+  form.Show();
+  AddThreeNotes(form);
+  form.Melody().SetSelectedIndex(1);
+  const struct {
+    const char* name;
+    std::function<void()> command;
+  } cases[] = {
+      {"再生", [&] { form.PlayButton.Click(); }},
+      {"途中再生", [&] { form.DiffPlayButton.Click(); }},
+      {"a", [&] { form.ScoreListBoxKeyPress('a'); }},
+      {"P", [&] { form.ScoreListBoxKeyPress('P'); }},
+      {"key map",
+       [&] {
+         application.SetIdleHandler([&](bool&) {
+           application.ClearIdleHandler();
+           ::PostMessageW(::GetActiveWindow(), WM_CLOSE, 0, 0);
+         });
+         form.MainMenu.Click(form.MnuKeyMap);
+       }},
+  };
+  for (const auto& c : cases) {
+    ::SetFocus(form.Handle());
+    c.command();
+    EXPECT_EQ(::GetFocus(), form.ScoreListBox.Handle()) << c.name;
+  }
+}
+
 }  // namespace
