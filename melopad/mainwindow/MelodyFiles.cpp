@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr char kUntitled[] = "無題";
-
 // Hides the list while a load rebuilds it line by line, and shows it again
 // however the load ends.
 class HiddenWhileLoading {
@@ -33,7 +31,7 @@ void TMelopadForm::AskSongNameIfMissing() {
   if (melody_.SongName().empty() && services_.songName.ShowModal() != toolkit::kModalNone) {
     melody_.SetSongName(services_.songName.NameEdit.Text());
   }
-  if (melody_.SongName().empty()) melody_.SetSongName(kUntitled);
+  if (melody_.SongName().empty()) melody_.SetSongName(melopad::SongNameToSave(melody_));
 }
 
 void TMelopadForm::WriteAlsFile(const std::wstring& path) {

@@ -236,6 +236,15 @@ TEST(DecodeAlsFile, NameCutShortKeepsBytesRead) {
   EXPECT_EQ(melody.SongName(), "AB");
 }
 
+TEST(SavedAlsFileSize, IsThatOfTheFileEncodedUnderTheNameASaveGives) {
+  Melody melody;
+  EXPECT_EQ(SongNameToSave(melody), kUntitledSongName);
+  EXPECT_EQ(SavedAlsFileSize(melody), 10u);
+  melody.SetSongName("AB");
+  EXPECT_EQ(SongNameToSave(melody), "AB");
+  EXPECT_EQ(SavedAlsFileSize(melody), EncodeAlsFile(melody).size());
+}
+
 TEST(AlsFile, RoundTripGivesSameBytesAndLines) {
   const Melody original = VariedMelody();
   const Bytes bytes = EncodeAlsFile(original);
