@@ -164,14 +164,12 @@ std::size_t SavedAlsFileSize(const Melody& melody) {
 
 AlsLoadOutcome DecodeAlsFile(std::span<const std::uint8_t> bytes, Melody& melody) {
   melody.Clear();
+  // A file that ends before its name leaves no name, not the one before.
+  melody.SetSongName({});
   ByteReader reader(bytes);
   reader.Next();  // file mark, taken as it is
   // Name start mark, taken as it is; an end mark in its place means no name.
-  if (reader.Next() == kNameEnd) {
-    melody.SetSongName({});
-  } else {
-    ReadSongName(reader, melody);
-  }
+  if (reader.Next() != kNameEnd) ReadSongName(reader, melody);
   reader.Next();  // tempo mark, taken as it is
   melody.SetTempo(TempoOfByte(reader.Next()));
   AlsLoadOutcome outcome;

@@ -51,8 +51,14 @@ void TMelopadForm::LoadAlsFile(const std::wstring& path) {
     try {
       outcome = melopad::DecodeAlsFile(bytes, melody_);
     } catch (...) {
-      // A load that ends early has still set the tempo it read.
+      // A load that ends early has still set the tempo it read, and keeps the
+      // lines it read so that a damaged melody can be rescued. Those lines are
+      // what no file holds: they are tied neither to the damaged file nor to
+      // the one open before, so saving them asks for a file.
       ShowMelodySettings();
+      SetText(melody_.SongName());
+      SaveDialog.fileName.clear();
+      melody_.SetModified(true);
       throw;
     }
   }
