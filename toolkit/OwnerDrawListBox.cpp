@@ -60,11 +60,14 @@ void OwnerDrawListBox::EraseBackground(HDC dc) {
   ::FillRect(dc, &client, background_.Get());
 }
 
-// The program works in Shift-JIS: a character that takes two bytes there is
-// handed over as its lead byte and then its trail byte.
+// The program works in Shift-JIS and its keys are single bytes. A character
+// that takes two bytes there (a full-width letter or space from an input
+// method) is one character that is no key: its lead and trail bytes are not
+// handed over, as they would each be taken for a key of their own.
 void OwnerDrawListBox::TypeCharacter(wchar_t character) {
   if (!OnKeyPress) return;
-  for (const char byte : Narrow(std::wstring_view(&character, 1))) OnKeyPress(byte);
+  const std::string bytes = Narrow(std::wstring_view(&character, 1));
+  if (bytes.size() == 1) OnKeyPress(bytes.front());
 }
 
 bool OwnerDrawListBox::OnDrawItem(const DRAWITEMSTRUCT& item) {

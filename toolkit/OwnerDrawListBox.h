@@ -25,8 +25,8 @@ class OwnerDrawListBox : public ListBox {
   // Draws one row (or, with an item number of -1, the focus of an empty
   // list) into the structure's device context.
   std::function<void(const DRAWITEMSTRUCT&)> OnPaintItem;
-  // A typed character as Shift-JIS bytes, one call per byte; the list's own
-  // handling of the key follows.
+  // A typed character that is one Shift-JIS byte; a two-byte character is
+  // dropped. The list's own handling of the character does not follow.
   std::function<void(char)> OnKeyPress;
   // A key pressed (its virtual-key code), before the list's own handling.
   std::function<void(WPARAM)> OnKeyDown;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "melopad/model/Notes.h"
@@ -28,6 +29,7 @@ const char* const kLoadIncompleteMessage =
     "中途半端な仕様ですみません。";
 
 const char* const kReadErrorMessage = "ストリームからの読み込みエラー";
+const char* const kUntitledSongName = "無題";
 
 namespace {
 
@@ -52,11 +54,11 @@ int TempoOfByte(std::uint8_t tempoByte) {
   return 2 * (tempoByte - kTempoByteBase);
 }
 
-void AppendHeader(const Melody& melody, std::vector<std::uint8_t>& bytes) {
+void AppendHeader(const Melody& melody, std::string_view songName,
+                  std::vector<std::uint8_t>& bytes) {
   bytes.push_back(kFileMark);
   bytes.push_back(kNameStart);
-  for (const char nameByte : melody.SongName())
-    bytes.push_back(static_cast<std::uint8_t>(nameByte));
+  for (const char nameByte : songName) bytes.push_back(static_cast<std::uint8_t>(nameByte));
   bytes.push_back(kNameEnd);
   bytes.push_back(kTempoMark);
   bytes.push_back(TempoByte(melody.Tempo()));
@@ -134,26 +136,40 @@ bool ReadPairs(ByteReader& reader, Melody& melody) {
   return lengthNotUnderstood;
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> EncodeAlsFile(const Melody& melody) {
+// The file for the melody with the given song name in its header; where the
+// continuation mark goes depends on the name's length.
+std::vector<std::uint8_t> Encode(const Melody& melody, std::string_view songName) {
   std::vector<std::uint8_t> bytes;
-  AppendHeader(melody, bytes);
+  AppendHeader(melody, songName, bytes);
   AppendPairs(melody, bytes);
   bytes.push_back(kEndMark);
   return bytes;
 }
 
+}  // namespace
+
+std::vector<std::uint8_t> EncodeAlsFile(const Melody& melody) {
+  return Encode(melody, melody.SongName());
+}
+
+std::string SongNameToSave(const Melody& melody) {
+  return melody.SongName().empty() ? std::string(kUntitledSongName) : melody.SongName();
+}
+
+// Encodes rather than counts, so the size follows the writer whatever it
+// comes to write.
+std::size_t SavedAlsFileSize(const Melody& melody) {
+  return Encode(melody, SongNameToSave(melody)).size();
+}
+
 AlsLoadOutcome DecodeAlsFile(std::span<const std::uint8_t> bytes, Melody& melody) {
   melody.Clear();
+  // A file that ends before its name leaves no name, not the one before.
+  melody.SetSongName({});
   ByteReader reader(bytes);
   reader.Next();  // file mark, taken as it is
   // Name start mark, taken as it is; an end mark in its place means no name.
-  if (reader.Next() == kNameEnd) {
-    melody.SetSongName({});
-  } else {
-    ReadSongName(reader, melody);
-  }
+  if (reader.Next() != kNameEnd) ReadSongName(reader, melody);
   reader.Next();  // tempo mark, taken as it is
   melody.SetTempo(TempoOfByte(reader.Next()));
   AlsLoadOutcome outcome;

@@ -3,8 +3,10 @@
 // memory; reading and writing the file itself is up to the caller.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "melopad/model/Melody.h"
@@ -13,6 +15,13 @@ namespace melopad {
 
 // The file's bytes for the melody as it stands, song name included as it is.
 std::vector<std::uint8_t> EncodeAlsFile(const Melody& melody);
+
+// The song name a melody is saved with: its own, or kUntitledSongName when it
+// has none.
+std::string SongNameToSave(const Melody& melody);
+// The length of the file a save writes for the melody, with the song name
+// SongNameToSave gives.
+std::size_t SavedAlsFileSize(const Melody& melody);
 
 struct AlsLoadOutcome {
   // Set when a length byte was not one of the 14 codes; its pair was still
@@ -29,5 +38,7 @@ AlsLoadOutcome DecodeAlsFile(std::span<const std::uint8_t> bytes, Melody& melody
 // Shown once after a load that met length bytes it did not understand.
 extern const char* const kLoadIncompleteMessage;
 extern const char* const kReadErrorMessage;
+// The song name of a melody saved without one.
+extern const char* const kUntitledSongName;
 
 }  // namespace melopad

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr char kUntitled[] = "無題";
-
 // Hides the list while a load rebuilds it line by line, and shows it again
 // however the load ends.
 class HiddenWhileLoading {
@@ -33,7 +31,7 @@ void TMelopadForm::AskSongNameIfMissing() {
   if (melody_.SongName().empty() && services_.songName.ShowModal() != toolkit::kModalNone) {
     melody_.SetSongName(services_.songName.NameEdit.Text());
   }
-  if (melody_.SongName().empty()) melody_.SetSongName(kUntitled);
+  if (melody_.SongName().empty()) melody_.SetSongName(melopad::SongNameToSave(melody_));
 }
 
 void TMelopadForm::WriteAlsFile(const std::wstring& path) {
@@ -53,8 +51,14 @@ void TMelopadForm::LoadAlsFile(const std::wstring& path) {
     try {
       outcome = melopad::DecodeAlsFile(bytes, melody_);
     } catch (...) {
-      // A load that ends early has still set the tempo it read.
+      // A load that ends early has still set the tempo it read, and keeps the
+      // lines it read so that a damaged melody can be rescued. Those lines are
+      // what no file holds: they are tied neither to the damaged file nor to
+      // the one open before, so saving them asks for a file.
       ShowMelodySettings();
+      SetText(melody_.SongName());
+      SaveDialog.fileName.clear();
+      melody_.SetModified(true);
       throw;
     }
   }

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "melopad/alsfile/AlsFile.h"
 #include "melopad/model/Analysis.h"
 #include "toolkit/Application.h"
 #include "toolkit/Font.h"
@@ -91,7 +92,9 @@ TAnalizeForm::TAnalizeForm(HWND owner, melopad::Melody& melody)
 void TAnalizeForm::ShowAnalysis() {
   const melopad::MelodyAnalysis analysis = melopad::AnalyzeMelody(melody_);
   SongNamePanel.SetText(analysis.songName);
-  SongSizePanel.SetText(std::to_string(analysis.sizeBytes));
+  // The size of the file a save would write: a melody without a song name is
+  // saved under the untitled name, whose bytes count too.
+  SongSizePanel.SetText(std::to_string(melopad::SavedAlsFileSize(melody_)));
   NoteNoPanel.SetText(std::to_string(analysis.lineCount));
   TimeLengthPanel.SetText(std::to_string(analysis.playingTimeMs));
 }

@@ -234,6 +234,18 @@ TEST(DecodeAlsFile, NameCutShortKeepsBytesRead) {
   Melody melody = NamedMelody("old", 0);
   EXPECT_THROW(DecodeAlsFile(Bytes({0xE1, 0xF0, 0x41, 0x42}), melody), std::runtime_error);
   EXPECT_EQ(melody.SongName(), "AB");
+  // A file that ends before its name leaves no name, never the one before.
+  EXPECT_THROW(DecodeAlsFile(Bytes({0xE1}), melody), std::runtime_error);
+  EXPECT_EQ(melody.SongName(), "");
+}
+
+TEST(SavedAlsFileSize, IsThatOfTheFileEncodedUnderTheNameASaveGives) {
+  Melody melody;
+  EXPECT_EQ(SongNameToSave(melody), kUntitledSongName);
+  EXPECT_EQ(SavedAlsFileSize(melody), 10u);
+  melody.SetSongName("AB");
+  EXPECT_EQ(SongNameToSave(melody), "AB");
+  EXPECT_EQ(SavedAlsFileSize(melody), EncodeAlsFile(melody).size());
 }
 
 TEST(AlsFile, RoundTripGivesSameBytesAndLines) {

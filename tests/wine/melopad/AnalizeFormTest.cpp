@@ -104,7 +104,7 @@ TEST_F(AnalizeFormTest, ShowsNameSizeLineCountAndPlayingTime) {
   } cases[] = {
       {"one quarter note at 120", "ABC", 120, {{kNote, 196}}, {"ABC", "11", "1", "480"}},
       {"one 128th rest at 75", "A", 75, {{0, 205}}, {"A", "9", "1", "24"}},
-      {"empty and unnamed", "", 120, {}, {"名称未設定", "6", "0", "0"}},
+      {"empty and unnamed, saved as 無題", "", 120, {}, {"名称未設定", "10", "0", "0"}},
       {"a name with an ampersand",
        "春&夏",
        120,
@@ -131,6 +131,16 @@ TEST_F(AnalizeFormTest, TheSizeCountsTheContinuationMark) {
   TAnalizeForm form(nullptr, melody);
   // 6 + 4 name bytes + 242 pair bytes + the mark.
   EXPECT_EQ(form.SongSizePanel.Text(), "253");
+}
+
+// Unnamed, the same lines are saved under 無題, whose bytes move the last pair
+// past the mark's offset: the file has the mark too.
+TEST_F(AnalizeFormTest, TheSizeOfAnUnnamedMelodyIsThatOfTheFileSaved) {
+  melopad::Melody melody;
+  AppendLines(melody, std::vector<Line>(121, {kNote, 196}));
+  TAnalizeForm form(nullptr, melody);
+  EXPECT_EQ(form.SongSizePanel.Text(), "253");
+  EXPECT_EQ(form.SongNamePanel.Text(), "名称未設定");
 }
 
 TEST_F(AnalizeFormTest, OkButtonEndsTheModalShowingWithOk) {

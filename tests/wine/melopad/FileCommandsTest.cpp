@@ -254,6 +254,37 @@ TEST_F(FileCommandsTest, ClosingFollowsTheAnswer) {
   EXPECT_EQ(ReadBytes(saved).size(), 12u);
 }
 
+// The lines a damaged file gave are kept for rescue, but no file holds them:
+// closing asks, and Yes asks for a file instead of proposing the one before.
+TEST_F(FileCommandsTest, ALoadEndingInAReadErrorLeavesTheLinesTiedToNoFile) {
+  TMelopadForm form(Services());
+  form.Show();
+  const std::wstring first = folder.File(L"first.als");
+  testing_support::WriteBytes(first, kTwoNotes);
+  form.LoadAlsFile(first);
+  const std::wstring damaged = folder.File(L"damaged.als");
+  // One pair, then a continuation mark and a length byte without its pitch.
+  testing_support::WriteBytes(damaged,
+                              {0xE1, 0xF0, 0x42, 0xFD, 0xF1, 0x7E, 0xC4, 0x27, 0xA1, 0xC4});
+  prompter.WillChoose(damaged);
+  Choose(form, form.MnuLoadAls);
+  EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"ストリームからの読み込みエラー"});
+  EXPECT_EQ(form.Melody().Count(), 1) << "the line read before the error stays";
+  EXPECT_EQ(form.Melody().SongName(), "B");
+  EXPECT_EQ(form.Text(), "B");
+  EXPECT_EQ(form.SaveDialog.fileName, L"");
+  EXPECT_TRUE(form.Melody().Modified());
+
+  prompter = ScriptedPrompter();
+  prompter.WillAnswer(MessageAnswer::Yes);
+  prompter.WillChoose(std::nullopt);
+  Choose(form, form.MnuFileExit);
+  ASSERT_EQ(AskedKinds(), (std::vector{kMessage, kSave}));
+  EXPECT_EQ(prompter.Asked()[1].dialog.fileName, L"") << "no file is proposed";
+  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(ReadBytes(first), kTwoNotes);
+}
+
 TEST_F(FileCommandsTest, ClosingTheMainWindowWithoutChangesEndsTheProgramWithoutAsking) {
   TMelopadForm form(Services());
   ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0);

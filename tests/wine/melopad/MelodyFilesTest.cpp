@@ -143,8 +143,9 @@ TEST_F(MelodyFilesTest, ATruncatedFileKeepsTheLinesReadAndShowsTheListAgain) {
   EXPECT_EQ(form.Melody().Count(), 1);
   EXPECT_EQ(form.ScoreListBox.Count(), 1);
   EXPECT_TRUE(form.ScoreListBox.Visible());
-  EXPECT_EQ(form.Text(), "Melopad");
+  EXPECT_EQ(form.Text(), "C") << "the caption shows the name the damaged file gave";
   EXPECT_EQ(form.SaveDialog.fileName, L"");
+  EXPECT_TRUE(form.Melody().Modified());
 }
 
 }  // namespace

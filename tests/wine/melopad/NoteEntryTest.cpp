@@ -85,6 +85,24 @@ TEST_F(NoteEntryTest, CharactersTypedIntoTheScoreListEnterNotes) {
   EXPECT_EQ(form.ScoreListBox.ItemIndex(), 2);
 }
 
+// A full-width "Ｂ" (bytes 0x82 0x61, the second one "a") or a full-width
+// space (0x81 0x40, the second one "@") from an input method is one character
+// that is no key: it neither plays nor inserts.
+TEST_F(NoteEntryTest, ADoubleByteCharacterTypedIntoTheScoreListDoesNothing) {
+  TMelopadForm form(Services());
+  ::SendMessageW(form.ScoreListBox.Handle(), WM_CHAR, L'q', 1);
+  ASSERT_EQ(form.Melody().Count(), 1) << "\"q\" enters its note";
+  form.Melody().SetModified(false);
+  sounds.played.clear();
+  for (wchar_t typed : {L'\uFF22', L'\u3000'}) {
+    ::SendMessageW(form.ScoreListBox.Handle(), WM_CHAR, typed, 1);
+    EXPECT_EQ(form.Melody().Count(), 1) << "character U+" << std::hex << int{typed};
+    EXPECT_TRUE(sounds.played.empty()) << "character U+" << std::hex << int{typed};
+  }
+  EXPECT_EQ(form.Melody().SelectedIndex(), 0);
+  EXPECT_FALSE(form.Melody().Modified());
+}
+
 TEST_F(NoteEntryTest, KeysAreCaseSensitive) {
   TMelopadForm form(Services());
   Type(form, "Z");
