@@ -22,6 +22,7 @@
 #include "install/QvSystemAPI/SystemFolders.h"
 #include "install/script/SetupScript.h"
 #include "tests/wine/install/RegistryOverride.h"
+#include "tests/wine/install/RegistryValues.h"
 #include "tests/wine/install/StampFiles.h"
 #include "tests/wine/support/TestFiles.h"
 #include "tests/wine/support/WindowTest.h"
@@ -121,21 +122,7 @@ ULONGLONG LastWritten(const std::wstring& path) {
 
 // The text values of the uninstall entry by name.
 std::map<std::string, std::wstring> EntryValues() {
-  std::map<std::string, std::wstring> values;
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, Widen(kEntryKey).c_str(), 0, KEY_READ, &raw) != 0) {
-    return values;
-  }
-  const toolkit::UniqueKey opened(raw);
-  wchar_t name[256];
-  wchar_t data[1024];
-  for (DWORD i = 0, length = 256, size = sizeof(data);
-       ::RegEnumValueW(opened.Get(), i, name, &length, nullptr, nullptr,
-                       reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
-       ++i, length = 256, size = sizeof(data)) {
-    values[Narrow(name)] = std::wstring(data, size / sizeof(wchar_t) - 1);
-  }
-  return values;
+  return install_tests::TextValuesOf(HKEY_LOCAL_MACHINE, kEntryKey);
 }
 
 class RoundTripTest : public testing_support::WindowTest {

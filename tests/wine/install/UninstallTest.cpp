@@ -20,6 +20,7 @@
 #include "install/QvSystemAPI/SystemFolders.h"
 #include "install/script/SetupScript.h"
 #include "tests/wine/install/RegistryOverride.h"
+#include "tests/wine/install/RegistryValues.h"
 #include "tests/wine/support/TestFiles.h"
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/FileSystem.h"
@@ -52,19 +53,7 @@ const std::string kSettingsKey = "Software\\" + kProject;
 
 // A key's text values by name; none for a missing key.
 std::map<std::string, std::wstring> ValuesOf(const std::string& key) {
-  std::map<std::string, std::wstring> values;
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, Widen(key).c_str(), 0, KEY_READ, &raw) != 0) return {};
-  const toolkit::UniqueKey opened(raw);
-  wchar_t name[256];
-  wchar_t data[512];
-  for (DWORD i = 0, length = 256, size = sizeof(data);
-       ::RegEnumValueW(opened.Get(), i, name, &length, nullptr, nullptr,
-                       reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
-       ++i, length = 256, size = sizeof(data)) {
-    values[Narrow(name)] = std::wstring(data, size / sizeof(wchar_t) - 1);
-  }
-  return values;
+  return install_tests::TextValuesOf(HKEY_LOCAL_MACHINE, key);
 }
 
 bool KeyExists(HKEY root, const std::string& key) {
