@@ -18,9 +18,21 @@ void OwnerDrawListBox::Create(HWND parent, const Rect& bounds, std::string_view 
   ::ImmAssociateContextEx(Handle(), nullptr, 0);
 }
 
-// LBS_HASSTRINGS: an owner-drawn list otherwise keeps only numbers per row.
 DWORD OwnerDrawListBox::ListStyle() const {
-  return ListBox::ListStyle() | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+  return ListBox::ListStyle() | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_NODATA;
+}
+
+void OwnerDrawListBox::SetCount(int count) {
+  ::SendMessageW(Handle(), LB_SETCOUNT, static_cast<WPARAM>(count), 0);
+}
+
+// Rows above the top one shown move all shown rows when they change.
+void OwnerDrawListBox::InvalidateFrom(int first) {
+  RECT area{};
+  ::GetClientRect(Handle(), &area);
+  const int top = static_cast<int>(::SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0));
+  if (first > top) area.top = (first - top) * ItemHeight();
+  if (area.top < area.bottom) ::InvalidateRect(Handle(), &area, TRUE);
 }
 
 void OwnerDrawListBox::SetColor(COLORREF color) {

@@ -162,7 +162,10 @@ std::size_t SavedAlsFileSize(const Melody& melody) {
   return Encode(melody, SongNameToSave(melody)).size();
 }
 
+// The observer hears of the new lines once, also when a read error ends the
+// decoding with the lines read so far.
 AlsLoadOutcome DecodeAlsFile(std::span<const std::uint8_t> bytes, Melody& melody) {
+  const Melody::ChangeBatch batch(melody);
   melody.Clear();
   // A file that ends before its name leaves no name, not the one before.
   melody.SetSongName({});

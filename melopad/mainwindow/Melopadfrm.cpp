@@ -150,16 +150,11 @@ void TMelopadForm::MnuHelpVersionClick() {
   services_.versionInfo.ShowModal();
 }
 
-void TMelopadForm::LineInserted(int index) {
-  ScoreListBox.Insert(index, melody_.Lines()[static_cast<size_t>(index)]);
-}
-
-void TMelopadForm::LineDeleted(int index) {
-  ScoreListBox.Delete(index);
-}
-
-void TMelopadForm::LinesCleared() {
-  ScoreListBox.Clear();
+// The list shows the melody's own lines: it needs only their number and the
+// rows to draw again.
+void TMelopadForm::LinesChanged(int first) {
+  ScoreListBox.SetCount(melody_.Count());
+  ScoreListBox.InvalidateFrom(first);
 }
 
 void TMelopadForm::SelectionChanged(int index) {

@@ -156,9 +156,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void FocusScoreList();
 
   // The score list follows every change of the melody.
-  void LineInserted(int index) override;
-  void LineDeleted(int index) override;
-  void LinesCleared() override;
+  void LinesChanged(int first) override;
   void SelectionChanged(int index) override;
 
   MelopadServices services_;

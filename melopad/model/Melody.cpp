@@ -1,7 +1,9 @@
 #include "melopad/model/Melody.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
+#include <utility>
 
 #include "melopad/model/Notes.h"
 #include "melopad/model/ScoreLine.h"
@@ -12,7 +14,7 @@ void Melody::SetSelectedIndex(int index) {
   const int newSelection = (index >= 0 && index < Count()) ? index : kNoSelection;
   if (newSelection == selected_) return;
   selected_ = newSelection;
-  if (observer_ != nullptr) observer_->SelectionChanged(selected_);
+  NotifySelectionChanged();
 }
 
 void Melody::InsertScoreLine(std::string line) {
@@ -23,9 +25,8 @@ void Melody::InsertScoreLine(std::string line) {
   tickPositions_.ChangedFrom(position);
   selected_ = position;
   modified_ = true;
-  if (observer_ == nullptr) return;
-  observer_->LineInserted(position);
-  observer_->SelectionChanged(selected_);
+  NotifyLinesChanged(position);
+  NotifySelectionChanged();
 }
 
 void Melody::DeleteLine(int index) {
@@ -42,16 +43,67 @@ void Melody::DeleteLine(int index) {
   } else if (selected_ > index) {
     --selected_;
   }
-  if (observer_ == nullptr) return;
-  observer_->LineDeleted(index);
-  if (selectionDeleted || selected_ != oldSelection) observer_->SelectionChanged(selected_);
+  NotifyLinesChanged(index);
+  if (selectionDeleted || selected_ != oldSelection) NotifySelectionChanged();
 }
 
 void Melody::Clear() {
+  const bool hadSelection = selected_ != kNoSelection;
   lines_.clear();
   tickPositions_.Clear();
   selected_ = kNoSelection;
-  if (observer_ != nullptr) observer_->LinesCleared();
+  NotifyLinesChanged(0);
+  if (hadSelection) NotifySelectionChanged();
+}
+
+void Melody::ReplaceLines(int first, int end, std::vector<std::string> lines) {
+  if (first < 0 || first > end || end > Count()) {
+    throw std::out_of_range("no score lines in this range");
+  }
+  const auto from = lines_.begin() + first;
+  lines_.insert(lines_.erase(from, lines_.begin() + end), std::make_move_iterator(lines.begin()),
+                std::make_move_iterator(lines.end()));
+  tickPositions_.ChangedFrom(first);
+  modified_ = true;
+  const bool hadSelection = selected_ != kNoSelection;
+  selected_ = kNoSelection;
+  NotifyLinesChanged(first);
+  if (hadSelection) NotifySelectionChanged();
+}
+
+Melody::ChangeBatch::ChangeBatch(Melody& melody) : melody_(melody) {
+  ++melody_.batchDepth_;
+}
+
+Melody::ChangeBatch::~ChangeBatch() {
+  melody_.EndBatch();
+}
+
+void Melody::NotifyLinesChanged(int first) {
+  if (batchDepth_ > 0) {
+    firstChangedInBatch_ =
+        firstChangedInBatch_ == kNoLineChanged ? first : std::min(firstChangedInBatch_, first);
+  } else if (observer_ != nullptr) {
+    observer_->LinesChanged(first);
+  }
+}
+
+void Melody::NotifySelectionChanged() {
+  if (batchDepth_ > 0) {
+    selectionChangedInBatch_ = true;
+  } else if (observer_ != nullptr) {
+    observer_->SelectionChanged(selected_);
+  }
+}
+
+// The lines before the selection: a view shows the lines first and then
+// selects among them.
+void Melody::EndBatch() {
+  if (--batchDepth_ > 0) return;
+  const int first = std::exchange(firstChangedInBatch_, kNoLineChanged);
+  const bool selectionChanged = std::exchange(selectionChangedInBatch_, false);
+  if (first != kNoLineChanged) NotifyLinesChanged(first);
+  if (selectionChanged) NotifySelectionChanged();
 }
 
 std::int64_t Melody::StartTick(int row) const {

@@ -22,9 +22,9 @@ inline constexpr int kDefaultHyoushi = 4;
 // Told about every change of the lines and the selection, so a view can follow.
 class MelodyObserver {
  public:
-  virtual void LineInserted(int index) = 0;
-  virtual void LineDeleted(int index) = 0;
-  virtual void LinesCleared() = 0;
+  // The lines from `first` on may have changed, and with them their number;
+  // the lines above `first` are as they were.
+  virtual void LinesChanged(int first) = 0;
   virtual void SelectionChanged(int index) = 0;
 
  protected:
@@ -48,6 +48,24 @@ class Melody {
   void DeleteLine(int index);
   // Empties the lines and the selection; Modified is left to the caller.
   void Clear();
+  // Puts `lines` in place of the lines from `first` up to `end` and sets
+  // Modified. The selection is cleared: the caller selects what it wants.
+  void ReplaceLines(int first, int end, std::vector<std::string> lines);
+
+  // While a batch lives, the observer hears nothing; when it ends, the
+  // observer hears once of all the lines changed and once of the selection,
+  // if they changed. Loading a file or merging rests changes many thousands
+  // of lines, and a view need follow only once.
+  class ChangeBatch {
+   public:
+    explicit ChangeBatch(Melody& melody);
+    ~ChangeBatch();
+    ChangeBatch(const ChangeBatch&) = delete;
+    ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+   private:
+    Melody& melody_;
+  };
 
   // Where the line at `row` starts in ticks: the lengths of the lines above
   // it added up (0 for the first). `row` may be Count(), the melody's length.
@@ -88,6 +106,13 @@ class Melody {
   int lengthIndex_ = 4;
   bool modified_ = false;
   MelodyObserver* observer_ = nullptr;
+  void NotifyLinesChanged(int first);
+  void NotifySelectionChanged();
+  void EndBatch();
+  static constexpr int kNoLineChanged = -1;
+  int batchDepth_ = 0;
+  int firstChangedInBatch_ = kNoLineChanged;
+  bool selectionChangedInBatch_ = false;
   // Filled in as rows are asked for, hence changed by the const StartTick.
   mutable TickPositions tickPositions_;
 };

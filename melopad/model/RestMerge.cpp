@@ -30,10 +30,6 @@ namespace {
 
 constexpr int kMadeRest = -1;
 
-// Writing one line into the melody and its score list costs about as much as
-// moving this many lines one place along.
-constexpr int kMovesPerWrite = 256;
-
 // A line while the rules run: where it stood in the melody (kMadeRest for a
 // rest that a merge made) and its codes.
 struct Entry {
@@ -97,16 +93,6 @@ std::string LineOf(const Melody& melody, const Entry& entry) {
   return ComposeScoreLine(kRestLabel, LengthIndexOf(entry.codes.lengthCode), kRestPitch);
 }
 
-// Replaces the lines from `first` up to `oldEnd` with `lines`, through the
-// melody's own deletion and insertion so that its observer follows. Deleting
-// from the back and inserting after the line before `first` keeps every
-// step at the end of the changed stretch.
-void ReplaceLines(Melody& melody, int first, int oldEnd, std::vector<std::string> lines) {
-  for (int i = oldEnd - 1; i >= first; --i) melody.DeleteLine(i);
-  melody.SetSelectedIndex(first - 1);
-  for (std::string& line : lines) melody.InsertScoreLine(std::move(line));
-}
-
 // Lines at the start and at the end that the merging left where they were.
 struct Unchanged {
   int head = 0;
@@ -127,25 +113,18 @@ Unchanged UnchangedLines(const std::vector<Entry>& entries, int oldCount) {
   return kept;
 }
 
-// Only the changed stretch is rewritten. Each deletion or insertion in front
-// of the kept tail moves the tail's lines along, which costs far less per line
-// than writing a line (a new string, the observer, the score list's own work).
-// When the changed stretch is so long that the moves would outweigh writing
-// the tail anew, the tail is written anew too: either way the work stays in
-// proportion to the melody's length.
+// Only the changed stretch is written back, in one change, so a view
+// redraws from its first line on and leaves the lines above alone.
 void WriteBack(Melody& melody, const std::vector<Entry>& entries) {
   const int oldCount = melody.Count();
   const int newCount = static_cast<int>(entries.size());
-  Unchanged kept = UnchangedLines(entries, oldCount);
-  const int edits = oldCount + newCount - 2 * (kept.head + kept.tail);
-  // edits × tail moves against 2 × tail writes.
-  if (edits > 2 * kMovesPerWrite) kept.tail = 0;
+  const Unchanged kept = UnchangedLines(entries, oldCount);
   std::vector<std::string> lines;
   lines.reserve(static_cast<std::size_t>(newCount - kept.head - kept.tail));
   for (int i = kept.head; i < newCount - kept.tail; ++i) {
     lines.push_back(LineOf(melody, entries[static_cast<std::size_t>(i)]));
   }
-  ReplaceLines(melody, kept.head, oldCount - kept.tail, std::move(lines));
+  melody.ReplaceLines(kept.head, oldCount - kept.tail, std::move(lines));
 }
 
 // A byte as two upper-case hexadecimal digits.
@@ -182,6 +161,7 @@ int MergeRests(Melody& melody, const MergeListener& listener) {
     if (listener.ruleFinished) listener.ruleFinished(rule);
   }
   if (merges == 0) return 0;
+  const Melody::ChangeBatch batch(melody);
   WriteBack(melody, entries);
   melody.SetSelectedIndex(last.index);
   melody.SetSelectedLengthIndex(LengthIndexOf(last.lengthCode));

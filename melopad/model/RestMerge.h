@@ -34,9 +34,8 @@ struct MergeListener {
 // Applies the rules in table order, each to every match from the first line
 // on; returns how many merges were made. The listener hears of every rule and
 // merge as it is worked out; the melody's lines are changed once, after the
-// last rule, through its own deletion and insertion so that its observer
-// follows. A melody that merging changes is Modified from before the first
-// rule starts; the last rest made is selected and its length is the current
+// last rule, and its observer hears of it once. A melody that merging changes is Modified from
+// before the first rule starts; the last rest made is selected and its length is the current
 // length. A melody with nothing to merge is left as it was.
 int MergeRests(Melody& melody, const MergeListener& listener = {});
 

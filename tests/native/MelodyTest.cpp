@@ -22,9 +22,7 @@ Melody MelodyWith(int lineCount, int selected) {
 
 class EventLog : public MelodyObserver {
  public:
-  void LineInserted(int index) override { events.push_back("inserted " + std::to_string(index)); }
-  void LineDeleted(int index) override { events.push_back("deleted " + std::to_string(index)); }
-  void LinesCleared() override { events.push_back("cleared"); }
+  void LinesChanged(int first) override { events.push_back("lines " + std::to_string(first)); }
   void SelectionChanged(int index) override {
     events.push_back("selected " + std::to_string(index));
   }
@@ -141,10 +139,38 @@ TEST(MelodyObserver, HearsEachChangeInOrder) {
   melody.DeleteLine(0);
   melody.InsertScoreLine("c");
   melody.Clear();
-  const std::vector<std::string> expected = {
-      "inserted 0", "selected 0",  "inserted 1", "selected 1", "selected 0", "deleted 1",
-      "deleted 0",  "selected -1", "inserted 0", "selected 0", "cleared"};
+  const std::vector<std::string> expected = {"lines 0",    "selected 0", "lines 1", "selected 1",
+                                             "selected 0", "lines 1",    "lines 0", "selected -1",
+                                             "lines 0",    "selected 0", "lines 0", "selected -1"};
   EXPECT_EQ(log.events, expected);
+}
+
+// A batch, nested or not, ends with one notice from the first line changed
+// and one of the selection; an exception ending it early does too.
+TEST(MelodyObserver, HearsABatchOnceAtItsEnd) {
+  Melody melody = MelodyWith(6, 4);
+  EventLog log;
+  melody.SetObserver(&log);
+  try {
+    const Melody::ChangeBatch batch(melody);
+    melody.DeleteLine(3);
+    {
+      const Melody::ChangeBatch inner(melody);
+      melody.ReplaceLines(1, 2, {"x", "y"});
+      melody.SetSelectedIndex(2);
+    }
+    EXPECT_TRUE(log.events.empty());
+    throw std::runtime_error("read error");
+  } catch (const std::runtime_error&) {
+  }
+  const std::vector<std::string> expected = {"lines 1", "selected 2"};
+  EXPECT_EQ(log.events, expected);
+  const std::vector<std::string> lines = {"0", "x", "y", "2", "4", "5"};
+  EXPECT_EQ(melody.Lines(), lines);
+
+  log.events.clear();
+  { const Melody::ChangeBatch unchanged(melody); }
+  EXPECT_TRUE(log.events.empty()) << "a batch without changes is silent";
 }
 
 TEST(MelodyObserver, HearsNewSelectionWhenSelectedTopLineIsDeleted) {
@@ -152,7 +178,7 @@ TEST(MelodyObserver, HearsNewSelectionWhenSelectedTopLineIsDeleted) {
   EventLog log;
   melody.SetObserver(&log);
   melody.DeleteLine(0);
-  const std::vector<std::string> expected = {"deleted 0", "selected 0"};
+  const std::vector<std::string> expected = {"lines 0", "selected 0"};
   EXPECT_EQ(log.events, expected);
 }
 

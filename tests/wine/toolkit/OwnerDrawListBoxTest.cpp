@@ -32,17 +32,18 @@ toolkit::FormDesign Design() {
 }
 
 // The list with a plain list box beside it for comparison. Its rows are
-// filled with one colour each: by parity, or the selected colour.
+// filled with one colour each: by parity (shifted by `shift`), or the
+// selected colour.
 class ListForm : public toolkit::Form {
  public:
   ListForm() : Form(Design()) {
     PlaceControls({{List, {10, 10, 120, 100}}, {Plain, {140, 10, 50, 100}}});
     List.SetItemHeight(kItemHeight);
     List.SetColor(kListColor);
-    List.OnPaintItem = [](const DRAWITEMSTRUCT& item) {
+    List.OnPaintItem = [this](const DRAWITEMSTRUCT& item) {
       if (static_cast<int>(item.itemID) < 0) return;
       const COLORREF color = (item.itemState & ODS_SELECTED) != 0 ? kSelectedRow
-                             : item.itemID % 2 == 0               ? kEvenRow
+                             : (item.itemID + shift) % 2 == 0     ? kEvenRow
                                                                   : kOddRow;
       const toolkit::UniqueBrush brush(::CreateSolidBrush(color));
       ::FillRect(item.hDC, &item.rcItem, brush.Get());
@@ -51,6 +52,7 @@ class ListForm : public toolkit::Form {
 
   toolkit::OwnerDrawListBox List;
   toolkit::ListBox Plain;
+  unsigned shift = 0;
 };
 
 class OwnerDrawListBoxTest : public testing_support::WindowTest {
@@ -61,7 +63,7 @@ class OwnerDrawListBoxTest : public testing_support::WindowTest {
 };
 
 TEST_F(OwnerDrawListBoxTest, RowsAreTheOwnersDrawingOnTheListsColour) {
-  for (const char* row : {"first", "second", "third"}) form.List.Add(row);
+  form.List.SetCount(3);
   form.List.SetItemIndex(1);
   form.Show();
   ASSERT_TRUE(PumpUntil([this] { return Painted(); }));
@@ -92,15 +94,39 @@ TEST_F(OwnerDrawListBoxTest, AnEmptyListShowsOnlyItsColour) {
   }
 }
 
-TEST_F(OwnerDrawListBoxTest, HasASingleLineBorderAndKeepsTextsAndHeight) {
+// The list keeps a number of rows and nothing else: the owner says which
+// rows to draw again, and a shorter list forgets a selection past its end.
+TEST_F(OwnerDrawListBoxTest, RedrawsFromTheChangedRowAndForgetsASelectionPastTheEnd) {
+  form.List.SetCount(4);
+  form.Show();
+  ASSERT_TRUE(PumpUntil([this] { return Painted(); }));
+  form.shift = 1;
+  form.List.InvalidateFrom(1);
+  ASSERT_TRUE(PumpUntil([this] { return Painted(); }));
+  Picture look = Picture::OnScreen(form.List.Handle());
+  EXPECT_EQ(look.At(5, 5), kEvenRow) << "row 0 was drawn again";
+  EXPECT_EQ(look.At(5, kItemHeight + 5), kEvenRow) << "row 1 was not drawn again";
+  EXPECT_EQ(look.At(5, 2 * kItemHeight + 5), kOddRow) << "row 2 was not drawn again";
+
+  form.List.SetCount(3);
+  form.List.InvalidateFrom(3);
+  ASSERT_TRUE(PumpUntil([this] { return Painted(); }));
+  look = Picture::OnScreen(form.List.Handle());
+  EXPECT_EQ(look.At(5, 3 * kItemHeight + 5), kListColor) << "the removed row is still shown";
+
+  form.List.SetItemIndex(2);
+  form.List.SetCount(2);
+  EXPECT_EQ(form.List.Count(), 2);
+  EXPECT_EQ(form.List.ItemIndex(), -1);
+}
+
+TEST_F(OwnerDrawListBoxTest, HasASingleLineBorderAndKeepsItsHeight) {
   const LONG_PTR style = ::GetWindowLongPtrW(form.List.Handle(), GWL_STYLE);
   const LONG_PTR exStyle = ::GetWindowLongPtrW(form.List.Handle(), GWL_EXSTYLE);
   EXPECT_NE(style & WS_BORDER, 0) << "no single-line border";
   EXPECT_EQ(exStyle & WS_EX_CLIENTEDGE, 0) << "a sunken edge";
   EXPECT_NE(style & LBS_OWNERDRAWFIXED, 0);
 
-  form.List.Add("　C-2     4分音符     39 196");
-  EXPECT_EQ(form.List.Item(0), "　C-2     4分音符     39 196") << "the row lost its text";
   const toolkit::UniqueFont large = toolkit::CreateUiFont("ＭＳ ゴシック", 30);
   form.List.SetFont(large.Get());
   EXPECT_EQ(form.List.ItemHeight(), kItemHeight) << "a new font changed the row height";
@@ -134,7 +160,7 @@ TEST_F(OwnerDrawListBoxTest, TypedSingleByteCharactersArriveAsShiftJisBytes) {
 }
 
 TEST_F(OwnerDrawListBoxTest, KeysAreReportedAndStillMoveTheSelection) {
-  for (const char* row : {"first", "second"}) form.List.Add(row);
+  form.List.SetCount(2);
   form.List.SetItemIndex(0);
   std::vector<WPARAM> keys;
   int selectionChanges = 0;
