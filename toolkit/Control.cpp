@@ -35,9 +35,11 @@ int Control::Id() const {
   return ::GetDlgCtrlID(Handle());
 }
 
+// The bevels and the caption follow the panel's edges: a panel whose size
+// changes is drawn again whole, or its old edges would stay inside it.
 void Panel::Create(HWND parent, const Rect& bounds, std::string_view text) {
   CreateOwnClass(kPanelClass, WS_EX_CONTROLPARENT | WS_EX_NOPARENTNOTIFY, kChild | WS_CLIPCHILDREN,
-                 bounds, parent, text);
+                 bounds, parent, text, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
   ::SetWindowLongPtrW(Handle(), GWLP_ID, NextId(parent));
 }
 

@@ -115,4 +115,25 @@ TEST_F(PanelTest, ANewTextIsDrawnAndTheOldOneErased) {
   }
 }
 
+// Its bevels follow its edges, so a panel made a little wider or taller is
+// drawn again whole: the old edges must not stay behind inside it.
+TEST_F(PanelTest, AResizedPanelLeavesNoOldEdgesInside) {
+  form.Panel.SetBevelOuter(Bevel::Lowered);
+  form.Panel.SetBevelInner(Bevel::Raised);
+  form.Show();
+  ASSERT_TRUE(PumpUntil([this] { return Painted(); }));
+  for (int step = 1; step <= 3; ++step) {
+    form.Panel.SetBounds({10, 10, kWidth + 3 * step, kHeight + 2 * step});
+    ASSERT_TRUE(PumpUntil([this] { return Painted(); }));
+  }
+  const Picture look = Picture::OnScreen(form.Panel.Handle());
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  for (int x = kWidth - 2; x < kWidth + 6; ++x) {
+    EXPECT_EQ(look.At(x, kHeight / 2), face) << "an old right edge at x " << x;
+  }
+  for (int y = kHeight - 2; y < kHeight + 4; ++y) {
+    EXPECT_EQ(look.At(kWidth / 2, y), face) << "an old bottom edge at y " << y;
+  }
+}
+
 }  // namespace
