@@ -52,7 +52,8 @@ Form::Form(const FormDesign& design, HWND owner)
   } else {
     SetClientSize(design.clientWidth, design.clientHeight);
   }
-  if (design.position == FormPosition::ScreenCenter) CenterOnScreen();
+  centred_ = design.position == FormPosition::ScreenCenter;
+  if (centred_) CenterOnScreen();
 }
 
 Form* Form::OwningForm(HWND hwnd) {
@@ -98,11 +99,14 @@ void Form::SetBorderless() {
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+// The menu bar makes the window taller by its height; a centred window is
+// centred again with it.
 void Form::SetMainMenu(MenuBar& menu) {
   menu_ = &menu;
   const Rect client = ClientRect();
   menu.AttachTo(Handle());
   SetClientSize(client.width, client.height);
+  if (centred_) CenterOnScreen();
 }
 
 void Form::PlaceControls(std::initializer_list<Placement> table) {

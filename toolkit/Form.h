@@ -99,6 +99,7 @@ class Form : public Window {
   UniqueFont font_;
   UniqueBrush background_;
   MenuBar* menu_ = nullptr;
+  bool centred_ = false;
   bool modal_ = false;
   int modalResult_ = kModalNone;
   bool dialogNavigation_ = false;

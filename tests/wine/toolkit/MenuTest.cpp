@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Form.h"
 
@@ -42,6 +44,7 @@ TEST_F(MenuTest, ItemsCanBeDisabled) {
   EXPECT_FALSE(item.Enabled());
 }
 
+// The menu bar keeps the client size and a centred form centred.
 TEST_F(MenuTest, AFormOutlivedByItsMenuLeavesTheMenuIntact) {
   toolkit::MenuItem top, item;
   toolkit::MenuBar menu({{"表示", &top, {}, {}, {{"項目", &item, [] {}}}}});
@@ -52,6 +55,13 @@ TEST_F(MenuTest, AFormOutlivedByItsMenuLeavesTheMenuIntact) {
     toolkit::Form form(design);
     form.SetMainMenu(menu);
     EXPECT_EQ(::GetMenu(form.Handle()), menu.Handle());
+    EXPECT_EQ(form.ClientRect().height, 50);
+    RECT outer{};
+    ::GetWindowRect(form.Handle(), &outer);
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(std::abs((outer.top + outer.bottom) - (work.top + work.bottom)), 1)
+        << "not centred from " << outer.top << " to " << outer.bottom;
     form.Release();
   }
   EXPECT_TRUE(::IsMenu(menu.Handle()));
