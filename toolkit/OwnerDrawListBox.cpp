@@ -50,6 +50,15 @@ LRESULT OwnerDrawListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
       if (!background_) break;
       EraseBackground(reinterpret_cast<HDC>(wParam));
       return TRUE;
+    case WM_PAINT:
+      // An empty list with the focus would show a blank first row in the
+      // system's window colour where its focus goes; it is all list colour.
+      if (!background_ || Count() > 0) break;
+      {
+        const PaintDc paint(Handle());
+        EraseBackground(paint.Get());
+      }
+      return 0;
     case WM_CHAR:
       // Typed characters go to the program when it takes them; the list's
       // own type-ahead search would move the selection behind its back.
