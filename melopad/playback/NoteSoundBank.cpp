@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "toolkit/Text.h"
-#include "toolkit/TimerResolution.h"
 
 std::string SampleName(int pitchCode) {
   char name[16];
@@ -15,14 +14,22 @@ std::string SampleName(int pitchCode) {
   return name;
 }
 
-void SystemNoteSoundBank::PlayNote(int pitchCode, int durationMs) {
+// The note's length is counted from the moment it started sounding.
+void NoteSoundBank::PlayNote(int pitchCode, int durationMs) {
+  StartNote(pitchCode);
+  PlaybackClock& clock = Clock();
+  clock.WaitUntil(clock.NowMs() + durationMs);
+  StopSound();
+}
+
+void SystemNoteSoundBank::StartNote(int pitchCode) {
   // Asynchronous, looping without end, from the program's own resources, and
   // no default system sound when there is no such sample (rests): 0x4000F.
   constexpr DWORD kFlags = SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_LOOP;
-  // The wait must last the duration, not a whole scheduler tick more.
-  const toolkit::TimerResolution fineTimer(1);
   const std::wstring name = toolkit::Widen(SampleName(pitchCode));
   ::PlaySoundW(name.c_str(), ::GetModuleHandleW(nullptr), kFlags);
-  ::Sleep(static_cast<DWORD>(durationMs > 0 ? durationMs : 0));
+}
+
+void SystemNoteSoundBank::StopSound() {
   ::PlaySoundW(nullptr, nullptr, 0);
 }
