@@ -33,6 +33,10 @@ class SystemNoteSoundBank final : public NoteSoundBank {
   void StopSound() override;
   PlaybackClock& Clock() override { return clock_; }
 
+  // Starts the sound service in the background and returns at once, so that
+  // the first note played later does not wait for it.
+  void Prepare();
+
  private:
   SystemPlaybackClock clock_;
 };
