@@ -29,6 +29,8 @@ void RunMelopad(toolkit::Application& application, const std::vector<std::wstrin
     return;
   }
   SystemNoteSoundBank sounds;
+  // The sound service starts while the main window is made and shown.
+  sounds.Prepare();
   TSongNameDialog songNameDialog;
   TVersionInfoForm versionInfoForm;
   TMelopadForm mainForm({songNameDialog, versionInfoForm, sounds}, firstArgument);

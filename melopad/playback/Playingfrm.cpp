@@ -64,7 +64,7 @@ toolkit::UniquePen FramePen() {
 TPlayingForm::TPlayingForm(HWND owner, const melopad::Melody& melody, NoteSoundBank& sounds)
     : Form(Design(), owner),
       melody_(melody),
-      sounds_(sounds),
+      sequencer_(sounds),
       // The texts are drawn with a cell height of 12 pixels, a little
       // smaller than the form's own font.
       paintFont_(toolkit::CreateUiFont(kFontName, 12)),
@@ -137,7 +137,9 @@ void TPlayingForm::PlayMelody(bool&) {
 }
 
 // The pose follows the line's index, so playing from an odd line starts
-// with the second pose. The tempo is the one set at this moment.
+// with the second pose. The tempo is the one set at this moment. The note
+// ends on the melody's beat; the drawing before it and the pause and the
+// messages after it come out of the next note's time.
 void TPlayingForm::PlayLine(int index) {
   {
     const toolkit::WindowDc dc(Handle());
@@ -145,7 +147,7 @@ void TPlayingForm::PlayLine(int index) {
   }
   const melopad::ScoreCodes codes =
       melopad::ParseScoreLine(melody_.Lines().at(static_cast<size_t>(index)));
-  sounds_.PlayNote(codes.pitchCode, melopad::NoteDurationMs(codes.lengthCode, melody_.Tempo()));
+  sequencer_.Play(codes.pitchCode, melopad::NoteDurationMs(codes.lengthCode, melody_.Tempo()));
   toolkit::Application& application = toolkit::Application::Current();
   application.Sleep(1);
   application.ProcessMessages();

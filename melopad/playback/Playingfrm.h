@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "melopad/model/Melody.h"
+#include "melopad/playback/NoteSequencer.h"
 #include "melopad/playback/NoteSoundBank.h"
 #include "melopad/playback/born_loader.h"
 #include "toolkit/Form.h"
@@ -42,7 +43,7 @@ class TPlayingForm : public toolkit::Form {
   void EndPlayback();
 
   const melopad::Melody& melody_;
-  NoteSoundBank& sounds_;
+  NoteSequencer sequencer_;
   toolkit::UniqueFont paintFont_;
   toolkit::UniquePen framePen_;
   bool idleHandlerInstalled_ = false;

@@ -68,4 +68,14 @@ TEST(NoteSoundBank, ARestAndAnUnknownCodeReturnAfterTheirSilence) {
   SUCCEED();
 }
 
+// However the system's sleeps round, a note must not end before its moment.
+TEST(NoteSoundBank, TheSystemClockNeverWakesBeforeTheMoment) {
+  SystemPlaybackClock clock;
+  for (double ahead : {-5.0, 0.2, 1.0, 1.5, 3.7}) {
+    const double moment = clock.NowMs() + ahead;
+    clock.WaitUntil(moment);
+    EXPECT_GE(clock.NowMs(), moment) << ahead << " ms ahead";
+  }
+}
+
 }  // namespace

@@ -11,21 +11,6 @@ namespace {
 
 using testing_support::PlayedNote;
 
-// Counts the notes and calls its handler at the third; the notes themselves
-// take no time.
-class EndingSoundBank final : public NoteSoundBank {
- public:
-  explicit EndingSoundBank(std::function<void()> atThirdNote)
-      : atThirdNote_(std::move(atThirdNote)) {}
-  void PlayNote(int, int) override {
-    if (++played == 3) atThirdNote_();
-  }
-  int played = 0;
-
- private:
-  std::function<void()> atThirdNote_;
-};
-
 class PlayCommandsTest : public testing_support::EditorTest {
  protected:
   // Three quarter notes, pitch codes 51, 53, 55, at tempo 120.
@@ -110,15 +95,15 @@ TEST_F(PlayCommandsTest, TheAnalysisWindowOpensModallyFromTheMenu) {
 // The first idle moment plays the long melody, as after start-up; the main
 // window closes at its third note.
 TEST_F(PlayCommandsTest, ClosingTheMainWindowWhileAMelodyPlaysEndsThePlayingAndTheProgram) {
-  TMelopadForm* running = nullptr;
-  EndingSoundBank bank([&] { ::PostMessageW(running->Handle(), WM_CLOSE, 0, 0); });
-  TMelopadForm form({songNameDialog, versionInfoForm, bank});
-  running = &form;
+  TMelopadForm form(Services());
+  sounds.duringNote = [&](size_t noteNumber) {
+    if (noteNumber == 3) ::PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  };
   for (int i = 0; i < 200; ++i) form.Melody().InsertScoreLine(form.Melody().MakeNoteLine(51));
   form.Melody().SetModified(false);
   application.Run(form);
   EXPECT_TRUE(application.Terminated()) << "the message loop went on";
-  EXPECT_LE(bank.played, 4) << "the player went on after the main window closed";
+  EXPECT_LE(sounds.started, 4u) << "the player went on after the main window closed";
 }
 
 // Typing notes goes on in the score list after every playing and after the

@@ -47,20 +47,17 @@ constexpr int kSomePitch = 55;
 
 // Records every note with a picture of the playing window as it was when
 // the note began, and runs the test's action during the note.
-class WatchingSoundBank final : public NoteSoundBank {
+class WatchingSoundBank final : public testing_support::RecordingSoundBank {
  public:
-  void PlayNote(int pitchCode, int durationMs) override {
-    played.push_back({pitchCode, durationMs});
+  void StartNote(int pitchCode) override {
     if (window != nullptr) {
       shown.push_back(::IsWindowVisible(window) != FALSE);
       screens.push_back(Picture::OnScreen(window));
     }
-    if (duringNote) duringNote(played.size());
+    RecordingSoundBank::StartNote(pitchCode);
   }
 
   HWND window = nullptr;
-  std::function<void(size_t noteNumber)> duringNote;
-  std::vector<PlayedNote> played;
   std::vector<bool> shown;
   std::vector<Picture> screens;
 };
@@ -184,6 +181,46 @@ TEST_F(PlayerTest, TheTempoSetsHowLongEveryLinePlays) {
     const std::vector<PlayedNote> expected{{kSomePitch, c.ms}};
     EXPECT_EQ(sounds.played, expected) << "tempo " << c.tempo << ", length " << c.lengthIndex;
   }
+}
+
+// Everything between two notes takes time: stopping one, the pause, the
+// messages, the drawing and starting the next (here all put into the start).
+// Whatever it costs, every note stops where the lengths so far add up to,
+// counted from the first note's start: the melody does not drift.
+TEST_F(PlayerTest, EveryNoteEndsOnTheBeatWhateverTheTimeBetweenNotes) {
+  AddNote(kQuarter, 40);
+  AddRest(kEighth);
+  for (int i = 0; i < 3; ++i) AddNote(kHundredTwentyEighth, 41);
+  AddNote(kQuarter, 42);
+  const std::vector<double> beat{480, 720, 735, 750, 765, 1245};
+  for (double startCost : {0.0, 3.0, 10.5}) {
+    sounds.stoppedAt.clear();
+    sounds.started = 0;
+    sounds.clock.now = 10000;
+    double firstStart = 0;
+    sounds.duringNote = [&](size_t noteNumber) {
+      sounds.clock.now += startCost;
+      if (noteNumber == 1) firstStart = sounds.clock.now;
+    };
+    Play();
+    ASSERT_EQ(sounds.stoppedAt.size(), beat.size()) << "start cost " << startCost;
+    for (size_t note = 0; note < beat.size(); ++note) {
+      EXPECT_EQ(sounds.stoppedAt[note] - firstStart, beat[note])
+          << "note " << note + 1 << ", start cost " << startCost;
+    }
+  }
+}
+
+// A note that starts after its own end (the machine stalled) is still
+// played, and stops at once; the notes after it keep their places.
+TEST_F(PlayerTest, ALateNoteIsPlayedAndTheNotesAfterItKeepTheirPlaces) {
+  for (int pitch : {40, 41, 42, 43}) AddNote(kEighth, pitch);
+  sounds.duringNote = [this](size_t noteNumber) {
+    if (noteNumber == 2) sounds.clock.now += 300;
+  };
+  Play();
+  EXPECT_EQ(sounds.stoppedAt, (std::vector<double>{240, 540, 720, 960}));
+  EXPECT_EQ(sounds.started, 4u) << "no note is skipped";
 }
 
 TEST_F(PlayerTest, AnEmptyMelodyOpensTheWindowAndClosesItAtOnce) {
