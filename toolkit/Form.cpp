@@ -193,6 +193,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_ACTIVATE:
+      // The system gives an activated top-level window the keyboard itself;
+      // a form gives it back to the control that had it, as a dialog does,
+      // so typing goes on where it was after a message box, a system dialog
+      // or another form.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+      } else if (HIWORD(wParam) == 0 && RestoreFocus()) {
+        return 0;
+      }
+      break;
     case WM_ERASEBKGND:
       if (background_) {
         RECT client{};
@@ -205,6 +216,21 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return Window::HandleMessage(message, wParam, lParam);
+}
+
+void Form::RememberFocus() {
+  HWND focus = ::GetFocus();
+  if (focus != nullptr && ::IsChild(Handle(), focus)) focusedControl_ = focus;
+}
+
+bool Form::RestoreFocus() {
+  HWND control = focusedControl_;
+  if (control == nullptr || !::IsChild(Handle(), control) || !::IsWindowVisible(control) ||
+      !::IsWindowEnabled(control)) {
+    return false;
+  }
+  ::SetFocus(control);
+  return true;
 }
 
 }  // namespace toolkit

@@ -95,6 +95,8 @@ class Form : public Window {
  private:
   void CenterOnScreen();
   void HandleClose();
+  void RememberFocus();
+  bool RestoreFocus();
 
   UniqueFont font_;
   UniqueBrush background_;
@@ -103,6 +105,9 @@ class Form : public Window {
   bool modal_ = false;
   int modalResult_ = kModalNone;
   bool dialogNavigation_ = false;
+  // The control that had the keyboard when the form was last left; not
+  // owned, and checked before use.
+  HWND focusedControl_ = nullptr;
 };
 
 }  // namespace toolkit

@@ -94,6 +94,23 @@ TEST_F(FormTest, OtherWindowsAreDisabledOnlyWhileAModalFormIsShown) {
   EXPECT_TRUE(owner.Enabled());
 }
 
+// Left for another window and activated again, a form gives the keyboard
+// back to the control that had it, not to itself.
+TEST_F(FormTest, AReactivatedFormGivesTheKeyboardBackToItsControl) {
+  DialogForm form;
+  form.Show();
+  ::SetActiveWindow(form.Handle());
+  ::SetFocus(form.NameEdit.Handle());
+  {
+    toolkit::Form other(SmallDesign("他"));
+    other.Show();
+    ::SetActiveWindow(other.Handle());
+    ASSERT_EQ(::GetActiveWindow(), other.Handle());
+  }
+  ::SetActiveWindow(form.Handle());
+  EXPECT_EQ(::GetFocus(), form.NameEdit.Handle());
+}
+
 TEST_F(FormTest, TextOfAnEditSurvivesTheRoundTripThroughTheWindow) {
   DialogForm dialog;
   EXPECT_EQ(dialog.NameEdit.Text(), "初期値");
