@@ -180,6 +180,9 @@ void InstallPasses::Uninstall(TfrmMainForm& form) {
   if (!record.groupFolder.empty()) RemoveEmptyFolder(record.groupFolder);
   form.statProgress.SetText("アンインストール情報の削除を行っています");
   DeleteFileAt(form.ScriptPath);
+  // The record lies in the install folder itself, so a folder that goes only
+  // when nothing is left in it can go only now.
+  RemoveEmptyFolder(record.folder);
   if (!record.projectName.empty()) {
     DeleteRegKey(kRootLocalMachine, std::string(kUninstallEntriesKey) + "\\" + record.projectName);
   }

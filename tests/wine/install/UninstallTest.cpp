@@ -214,6 +214,10 @@ TEST_F(UninstallTest, TheRecordDecidesWhatTheRemovalTakesOnce) {
   } cases[] = {
       {"DeleteAllFile=1\r\n", {L"Data\\", L"Data\\x.dat", L"HELP", L"a.txt"}, {}, false},
       {"DeleteAllFile=1\r\nReadyFolder=1\r\n", {L"Data\\", L"a.txt"}, {L"Data\\", L"a.txt"}, true},
+      // A folder there before the installation goes once the record, the
+      // last thing in it, has gone.
+      {"DeleteAllFile=1\r\nReadyFolder=1\r\n", {}, {}, false},
+      {"", {}, {}, false},
       {"DeleteAllFile=1\r\n", {L"Data\\", L"Later\\"}, {L"Data\\", L"Later\\"}, false},
       {"DeleteAllFile=1\r\nDeleteNoExtFile=1\r\n",
        {L"Data\\", L"Data\\x.dat", L"Data\\game.SAV"},
