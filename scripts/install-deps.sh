@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ googletest libgtest-dev python3
+  cmake ninja-build g++ googletest libgtest-dev python3 clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 fonts-wine libasound2
   xvfb xauth x11-utils imagemagick ghostscript

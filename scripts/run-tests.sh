@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs what is missing, builds both presets and runs every test: the
 # platform-free code natively under the sanitizers, the Windows programs and
-# the toolkit under Wine (headless, no X server needed).
+# the toolkit under Wine (headless, no X server needed), and a short fuzzing
+# pass over every reader of untrusted bytes.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,4 +18,6 @@ for preset in native windows; do
   echo "== $preset tests"
   ctest --preset "$preset" || status=1
 done
+echo "== fuzzing: each target 20 s from its seed corpus"
+./scripts/run-fuzzers.sh 20 || status=1
 exit "$status"
