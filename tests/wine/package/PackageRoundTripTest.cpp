@@ -96,23 +96,25 @@ HWND WaitForWindow(const std::wstring& caption) {
   return window;
 }
 
-// A visible, enabled control of the window with this text.
-HWND FindControl(HWND window, const std::wstring& text) {
-  struct Search {
-    const std::wstring& text;
-    HWND found = nullptr;
-  } search{text};
+// The window's visible controls, in the system's order.
+std::vector<HWND> VisibleControls(HWND window) {
+  std::vector<HWND> controls;
   ::EnumChildWindows(
       window,
       [](HWND child, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        if (::IsWindowVisible(child) && ::IsWindowEnabled(child) && TextOf(child) == s.text) {
-          s.found = child;
-        }
-        return s.found == nullptr;
+        if (::IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+        return TRUE;
       },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+      reinterpret_cast<LPARAM>(&controls));
+  return controls;
+}
+
+// A visible, enabled control of the window with this text.
+HWND FindControl(HWND window, const std::wstring& text) {
+  for (HWND control : VisibleControls(window)) {
+    if (::IsWindowEnabled(control) && TextOf(control) == text) return control;
+  }
+  return nullptr;
 }
 
 // Waits for the button and clicks it as its parent hears a click, posted,
@@ -132,25 +134,15 @@ bool Click(HWND window, const std::wstring& button) {
 
 // The text of the visible edit field, asked of the control itself.
 std::wstring EditText(HWND window) {
-  struct Search {
-    HWND found = nullptr;
-  } search;
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        wchar_t className[16] = {};
-        ::GetClassNameW(child, className, 16);
-        if (::IsWindowVisible(child) && ::lstrcmpiW(className, L"Edit") == 0) {
-          reinterpret_cast<Search*>(data)->found = child;
-        }
-        return reinterpret_cast<Search*>(data)->found == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&search));
   wchar_t text[MAX_PATH] = {};
-  DWORD_PTR length = 0;
-  if (search.found != nullptr) {
-    ::SendMessageTimeoutW(search.found, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text),
+  for (HWND control : VisibleControls(window)) {
+    wchar_t className[16] = {};
+    ::GetClassNameW(control, className, 16);
+    if (::lstrcmpiW(className, L"Edit") != 0) continue;
+    DWORD_PTR length = 0;
+    ::SendMessageTimeoutW(control, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(text),
                           SMTO_ABORTIFHUNG, 5000, &length);
+    break;
   }
   return text;
 }
@@ -158,14 +150,7 @@ std::wstring EditText(HWND window) {
 // Every visible control's text, for a failure's message.
 std::string VisibleTexts(HWND window) {
   std::wstring texts;
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        if (::IsWindowVisible(child))
-          *reinterpret_cast<std::wstring*>(data) += L"[" + TextOf(child) + L"] ";
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
+  for (HWND control : VisibleControls(window)) texts += L"[" + TextOf(control) + L"] ";
   return toolkit::Narrow(texts);
 }
 
