@@ -2,6 +2,10 @@
 // between installing and removing, and sets the pages up from the script.
 #include <windows.h>
 
+#include <cstdint>
+#include <exception>
+#include <vector>
+
 #include "install/MainForm/Mainform.h"
 #include "install/MainForm/RecordedNames.h"
 #include "install/QvSystemAPI/SystemFolders.h"
@@ -9,7 +13,9 @@
 #include "install/script/SetupScript.h"
 #include "install/text/Paths.h"
 #include "toolkit/Application.h"
+#include "toolkit/FileError.h"
 #include "toolkit/FileSystem.h"
+#include "toolkit/Files.h"
 #include "toolkit/PictureFile.h"
 #include "toolkit/Text.h"
 
@@ -79,10 +85,27 @@ void TfrmMainForm::SetUpUninstallMode() {
     CloseLater();
     return;
   }
+  try {
+    CheckRecord();
+  } catch (const std::exception& error) {
+    ShowMessage(toolkit::MessageOf(error));
+    CloseLater();
+    return;
+  }
   Label9.SetText("アンインストールを開始します。「次へ」をクリックしてください");
   UninstallMode = true;
   pnlWelCome.SetVisible(false);
   pnlDisposition.SetVisible(true);
+}
+
+// The removal reads the record from a private copy of the bytes that were
+// checked, so nothing written into the install folder later can change it.
+void TfrmMainForm::CheckRecord() {
+  RecordPath = ScriptPath;
+  const std::vector<std::uint8_t> bytes = toolkit::ReadWholeFile(RecordPath);
+  recordCopy_.emplace(bytes);
+  install::CheckRecord(*recordCopy_, RecordPath, bytes);
+  ScriptPath = recordCopy_->Path();
 }
 
 void TfrmMainForm::SetUpInstallMode() {

@@ -54,8 +54,9 @@ void ShowFileText(TfrmMainForm& form, const FileEntry& entry, const char* action
 }
 
 // An existing file marked to be asked about is replaced only when the user
-// agrees (or agreed to all). The copy replaces the old file only once it is
-// complete, so the old file is never deleted first.
+// agrees (or agreed to all); one the user keeps is noted, so its removal
+// leaves it too. The copy replaces the old file only once it is complete,
+// so the old file is never deleted first.
 class FileInstaller {
  public:
   FileInstaller(TfrmMainForm& form, const SetupScript& script)
@@ -69,6 +70,8 @@ class FileInstaller {
       if (overwriteAll_ || AgreesToReplace(entry)) {
         ShowFileText(form_, entry, "を更新しています", folder);
         Copy(entry, folder, true);
+      } else {
+        form_.KeptFileKeys.push_back(key);
       }
     } else {
       ShowFileText(form_, entry, "をインストールしています", folder);
@@ -151,8 +154,11 @@ void InstallPasses::ProcessFileEntries(TfrmMainForm& form, bool removing) {
     return;
   }
   const std::vector<std::wstring> sharedFiles = ReadSharedFileNames();
+  // The [File] keys whose files the user kept at installation.
+  const std::vector<std::string> keptKeys = script.ReadSectionValues(kUnInstallKeptSection);
   for (const std::string& key : keys) {
-    RemoveFile(form, ReadFileEntry(script, key), sharedFiles);
+    if (FindFileKey(keptKeys, key).empty())
+      RemoveFile(form, ReadFileEntry(script, key), sharedFiles);
     AdvanceProgress(form);
   }
 }

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "install/MainForm/Mainform.h"
+#include "install/MainForm/PassProgress.h"
 #include "install/MainForm/RecordedNames.h"
+#include "install/MainForm/ScriptChecks.h"
 #include "install/QvSystemAPI/Files.h"
 #include "install/script/ScriptKeys.h"
 #include "install/script/SetupScript.h"
@@ -39,12 +41,17 @@ bool TfrmMainForm::ConfirmInstallFolder() {
   return true;
 }
 
+// A script whose names would reach outside their folders or keys is refused
+// before anything is created.
 void TfrmMainForm::Install() {
-  if (!ConfirmInstallFolder()) return;
   const install::SetupScript script(ScriptPath);
+  const bool registered = script.Read(keys::kUnInstall) && !script.Read(keys::kProjectName).empty();
+  install::CheckScriptNames(script, ScriptPath, registered);
+  if (!ConfirmInstallFolder()) return;
   WizardStep = 4;
-  PrgAll.SetRange(0, script.Read(counts::kStartMenuCount) + script.Read(counts::kRegistryCount) +
-                         script.Read(counts::kFileCount));
+  PrgAll.SetRange(0, install::ProgressTotal({script.Read(counts::kStartMenuCount),
+                                             script.Read(counts::kRegistryCount),
+                                             script.Read(counts::kFileCount)}));
   PrgAll.SetPosition(0);
   InstallDir = install::ExcludeTrailingBackslash(edtFolderInput.WideText());
   btnRetry.SetVisible(false);
@@ -64,7 +71,6 @@ void TfrmMainForm::Install() {
     statProgress.SetText("レジストリ値を書き込んでいます");
     services_.passes->ProcessRegistryEntries(*this, false);
   }
-  const bool registered = script.Read(keys::kUnInstall) && !script.Read(keys::kProjectName).empty();
   if (registered) {
     statProgress.SetText("アンインストール情報を書き込んでいます");
     services_.passes->RegisterUninstall(*this);

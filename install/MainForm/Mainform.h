@@ -4,11 +4,13 @@
 // an installation left.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "install/BrowsDlg/BrowsDlg.h"
 #include "install/MainForm/InstallPasses.h"
+#include "install/MainForm/RecordCheck.h"
 #include "install/MainForm/RunningSystem.h"
 #include "toolkit/BevelLine.h"
 #include "toolkit/CheckBox.h"
@@ -87,8 +89,10 @@ class TfrmMainForm : public toolkit::Form {
   // A file of the file pass could not be deleted during removal.
   bool DeleteFailed = false;
   // The setup script or uninstall record in use, and the program's folder
-  // with a trailing backslash.
+  // with a trailing backslash. A removal reads a checked copy of the record
+  // (ScriptPath) and deletes the record itself (RecordPath) at its end.
   std::wstring ScriptPath;
+  std::wstring RecordPath;
   std::wstring SetupDir;
   // The start menu's Programs folder, and the install folder proposed on
   // the folder page.
@@ -100,6 +104,9 @@ class TfrmMainForm : public toolkit::Form {
   // Files the file pass installed; the finish step never deletes one of
   // them as a source file.
   std::vector<std::wstring> InstalledFiles;
+  // The [File] keys whose copy the user declined at the overwrite question:
+  // the files there stay the user's, and the record says so.
+  std::vector<std::string> KeptFileKeys;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -107,6 +114,7 @@ class TfrmMainForm : public toolkit::Form {
  private:
   void PlaceWizardControls();
   void SetUpUninstallMode();
+  void CheckRecord();
   void SetUpInstallMode();
   void CheckSystem();
   void ShowLogo();
@@ -129,4 +137,6 @@ class TfrmMainForm : public toolkit::Form {
   bool activated_ = false;
   // Set once the removal has begun, so it runs at most once.
   bool removalStarted_ = false;
+  // The checked copy of the uninstall record a removal reads.
+  std::optional<install::RecordCopy> recordCopy_;
 };

@@ -1,5 +1,7 @@
 #include "install/MainForm/PassDestination.h"
 
+#include <algorithm>
+
 #include "install/QvSystemAPI/DeletablePaths.h"
 #include "install/QvSystemAPI/FolderVariables.h"
 #include "install/QvSystemAPI/OldVersionSearch.h"
@@ -36,6 +38,14 @@ std::wstring DestinationFolder(const std::string& record, const std::wstring& in
                                const std::wstring& searchName) {
   return FindDestinationFolder(record, installDir, searchName)
       .value_or(IncludeTrailingBackslash(installDir));
+}
+
+std::string FindFileKey(const std::vector<std::string>& fileKeys, const std::string& key) {
+  const std::wstring wanted = toolkit::UpperCase(toolkit::Widen(key));
+  const auto found = std::find_if(fileKeys.begin(), fileKeys.end(), [&](const std::string& each) {
+    return toolkit::UpperCase(toolkit::Widen(each)) == wanted;
+  });
+  return found == fileKeys.end() ? std::string() : *found;
 }
 
 std::string DisplayName(const std::string& record, const std::string& fileName) {

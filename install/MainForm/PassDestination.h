@@ -1,9 +1,11 @@
 // Where a [File] entry of the setup script goes: its destination folder from
-// the entry's record, shared by the file pass and the start-menu pass.
+// the entry's record, and the entry a start-menu entry names, shared by the
+// passes.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace install {
 
@@ -24,6 +26,10 @@ std::optional<std::wstring> FindDestinationFolder(const std::string& record,
 // put at the root of the current drive.
 std::wstring DestinationFolder(const std::string& record, const std::wstring& installDir,
                                const std::wstring& searchName);
+
+// The [File] key that `key` names, found without regard to case as the
+// profile calls find keys; empty when it names none of fileKeys.
+std::string FindFileKey(const std::vector<std::string>& fileKeys, const std::string& key);
 
 // The name the user is shown for the entry: the record's fourth field, or
 // the file's name when that is empty.

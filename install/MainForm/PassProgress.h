@@ -2,6 +2,9 @@
 // the information boxes the passes ask.
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
+#include <limits>
 #include <string_view>
 
 #include "install/MainForm/Mainform.h"
@@ -9,6 +12,14 @@
 #include "toolkit/Prompter.h"
 
 namespace install {
+
+// The progress range of counts a script gives: their sum, held within what
+// the bar takes however large or negative they are.
+inline int ProgressTotal(std::initializer_list<int> counts) {
+  long long total = 0;
+  for (const int count : counts) total += count;
+  return static_cast<int>(std::clamp<long long>(total, 0, std::numeric_limits<int>::max()));
+}
 
 inline void AdvanceProgress(TfrmMainForm& form) {
   form.PrgAll.SetPosition(form.PrgAll.Position() + 1);

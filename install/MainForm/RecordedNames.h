@@ -1,5 +1,6 @@
 // What an uninstall record and the removal share: the record's file name,
-// the key of the system's uninstall entries, and the names of the install
+// the key of the system's uninstall entries, the record's digest in its
+// entry, and the names of the install
 // folder the record notes.
 #pragma once
 
@@ -12,6 +13,9 @@ namespace install {
 inline constexpr wchar_t kUninstallRecordName[] = L"uninst.uis";
 inline constexpr char kUninstallEntriesKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+// The value of the uninstall entry that holds the SHA-256 of the record's
+// bytes as the installation left them.
+inline constexpr char kRecordDigestValue[] = "RecordSha256";
 
 // The entries the pattern "*." finds in folder on Windows, names without a
 // dot, files and folders alike, upper-cased the system's locale-aware way,

@@ -1,7 +1,6 @@
 // The start-menu pass: the shortcuts of [StartMenuItem] made in the group,
 // on the desktop, in Startup or Send To, or, when an installation is
 // removed, deleted from there.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,16 +33,6 @@ StartMenuEntry ReadStartMenuEntry(const SetupScript& script, int index) {
       script.ReadRecord(kStartMenuItemSection, std::to_string(index), kMissingStartMenuRecord);
   return {GetField(record, '|', 1), GetField(record, '|', 2), GetField(record, '|', 3),
           GetIntField(record, '|', kProgramsFolder, 4)};
-}
-
-// The [File] key the entry starts, found without regard to case; empty
-// when the entry names no file of the package.
-std::string FindFileKey(const std::vector<std::string>& fileKeys, const std::string& key) {
-  const std::wstring wanted = toolkit::UpperCase(toolkit::Widen(key));
-  const auto found = std::find_if(fileKeys.begin(), fileKeys.end(), [&](const std::string& each) {
-    return toolkit::UpperCase(toolkit::Widen(each)) == wanted;
-  });
-  return found == fileKeys.end() ? std::string() : *found;
 }
 
 // A desktop shortcut only when the user left the desktop box checked; kinds

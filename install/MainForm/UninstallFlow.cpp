@@ -9,11 +9,14 @@
 
 #include "install/MainForm/InstallPasses.h"
 #include "install/MainForm/Mainform.h"
+#include "install/MainForm/PassDestination.h"
+#include "install/MainForm/PassProgress.h"
 #include "install/MainForm/RecordedNames.h"
 #include "install/QvRegAPI/QvRegAPI.h"
 #include "install/QvRegAPI/Registry.h"
 #include "install/QvSystemAPI/DeletablePaths.h"
 #include "install/QvSystemAPI/Files.h"
+#include "install/QvSystemAPI/ProtectedFolders.h"
 #include "install/script/ScriptKeys.h"
 #include "install/script/SetupScript.h"
 #include "install/text/Fields.h"
@@ -47,38 +50,40 @@ struct Record {
   bool deleteNoExtFile = false;
   std::vector<std::string> keptExtensions;
   std::vector<std::string> folderNames;
+  // The files the user kept at the overwrite question, full paths.
+  std::vector<std::wstring> keptFiles;
 };
 
-std::vector<std::string> Numbered(const install::SetupScript& script, const char* section,
-                                  int count, const char* missing) {
-  std::vector<std::string> values;
-  for (int i = 0; i < count; ++i) {
-    values.push_back(script.ReadString(section, std::to_string(i), missing));
-  }
-  return values;
-}
-
-std::vector<std::string> SectionValues(const install::SetupScript& script, const char* section) {
-  std::vector<std::string> values;
-  for (const std::string& key : script.ReadSectionKeys(section)) {
-    values.push_back(script.ReadString(section, key));
-  }
-  return values;
-}
-
-// A record whose folder is empty, relative or a whole drive or share would
-// let the removal loose on what it never installed: it is refused before
-// anything is deleted, and the record and the entry stay as they are.
+// A record whose folder is empty, relative, a whole drive or share, or a
+// folder of the system would let the removal loose on what it never
+// installed: it is refused before anything is deleted, and the record and
+// the entry stay as they are. The record was checked when the wizard
+// started; this holds for a removal started any other way.
 std::wstring CheckedFolder(const install::SetupScript& script) {
   const std::wstring folder = install::ExcludeTrailingBackslash(
       toolkit::PathFromText(script.Read(install::uninstall_keys::kInstalledFolder)));
-  if (!install::DeletablePath(folder)) {
+  if (!install::RemovableFolder(folder)) {
     throw toolkit::FileError(
         "アンインストール情報のインストール先フォルダ「%s」は削除できる場所ではありません。"
         "アンインストール作業を中止します",
         folder);
   }
   return folder;
+}
+
+// Where the files of the [File] keys the user kept lie.
+std::vector<std::wstring> KeptFiles(const install::SetupScript& script,
+                                    const std::wstring& folder) {
+  std::vector<std::wstring> files;
+  for (const std::string& key : script.ReadSectionValues(install::kUnInstallKeptSection)) {
+    const std::wstring name = toolkit::PathFromText(install::ExtractFileName(key));
+    const std::string entry =
+        script.ReadRecord(install::kFileSection, key, install::kMissingFileRecord);
+    if (const auto destination = install::FindDestinationFolder(entry, folder, name)) {
+      files.push_back(*destination + name);
+    }
+  }
+  return files;
 }
 
 // What becomes of the install folder: its recorded names, whether it was
@@ -88,8 +93,8 @@ void ReadFolderRules(const install::SetupScript& script, Record& record) {
   record.readyFolder = script.Read(options::kReadyFolder);
   record.deleteNoExtFile = script.Read(options::kDeleteNoExtFile);
   record.keptExtensions =
-      Numbered(script, install::kFileExntedSection, script.Read(counts::kFileExtCount), "");
-  record.folderNames = SectionValues(script, install::kUnInstallDirectoryInfoSection);
+      script.ReadNumbered(install::kFileExntedSection, script.Read(counts::kFileExtCount), "");
+  record.folderNames = script.ReadSectionValues(install::kUnInstallDirectoryInfoSection);
 }
 
 Record ReadRecord(const install::SetupScript& script, const std::wstring& programsDir) {
@@ -98,16 +103,19 @@ Record ReadRecord(const install::SetupScript& script, const std::wstring& progra
   record.group = script.Read(install::uninstall_keys::kInstalledGroup);
   record.projectName = script.Read(keys::kProjectName);
   record.registStartMenu = script.Read(keys::kRegistStartMenu);
+  // Only a group inside the Programs folder is the installation's own.
   if (record.registStartMenu && !record.group.empty()) {
-    record.groupFolder = programsDir + L"\\" + toolkit::PathFromText(record.group);
+    const std::wstring groupFolder = programsDir + L"\\" + toolkit::PathFromText(record.group);
+    if (install::LiesInside(programsDir, groupFolder)) record.groupFolder = groupFolder;
   }
   record.registry = script.Read(keys::kRegistry);
   record.startMenuCount = script.Read(counts::kStartMenuCount);
   record.registryCount = script.Read(counts::kRegistryCount);
   record.deleteKeys = script.Read(options::kRegistry);
   record.deleteKeyRecords =
-      Numbered(script, install::kDeleteKeySection, script.Read(counts::kDeleteKey),
-               install::kMissingDeleteKeyRecord);
+      script.ReadNumbered(install::kDeleteKeySection, script.Read(counts::kDeleteKey),
+                          install::kMissingDeleteKeyRecord);
+  record.keptFiles = KeptFiles(script, record.folder);
   ReadFolderRules(script, record);
   return record;
 }
@@ -139,7 +147,8 @@ void RemoveInstallFolder(const Record& record) {
     return;
   }
   if (!toolkit::FolderExists(record.folder) || !HoldsOnlyRecordedNames(record)) return;
-  install::DeleteFolderTree(record.folder, record.keptExtensions, record.deleteNoExtFile);
+  install::DeleteFolderTree(record.folder, record.keptExtensions, record.deleteNoExtFile,
+                            record.keptFiles);
 }
 
 // The wizard turns Next into "完了" itself once the removal returns.
@@ -160,8 +169,9 @@ namespace install {
 void InstallPasses::Uninstall(TfrmMainForm& form) {
   const SetupScript script(form.ScriptPath);
   const Record record = ReadRecord(script, form.ProgramsDir);
-  form.PrgAll.SetRange(0, record.startMenuCount + record.registryCount +
-                              script.Read(counts::kFileCount) + script.Read(counts::kDeleteKey));
+  form.PrgAll.SetRange(
+      0, ProgressTotal({record.startMenuCount, record.registryCount,
+                        script.Read(counts::kFileCount), script.Read(counts::kDeleteKey)}));
   form.PrgAll.SetPosition(0);
   form.InstallDir = record.folder;
 
@@ -179,7 +189,7 @@ void InstallPasses::Uninstall(TfrmMainForm& form) {
   RemoveInstallFolder(record);
   if (!record.groupFolder.empty()) RemoveEmptyFolder(record.groupFolder);
   form.statProgress.SetText("アンインストール情報の削除を行っています");
-  DeleteFileAt(form.ScriptPath);
+  DeleteFileAt(form.RecordPath);
   // The record lies in the install folder itself, so a folder that goes only
   // when nothing is left in it can go only now.
   RemoveEmptyFolder(record.folder);

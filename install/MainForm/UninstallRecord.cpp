@@ -2,6 +2,7 @@
 // uninstall entry, the record's own sections, the record copied into the
 // install folder, and the installer's copy in the Windows folder that the
 // entry's command starts.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,12 +12,14 @@
 #include "install/MainForm/RecordedNames.h"
 #include "install/QvRegAPI/QvRegAPI.h"
 #include "install/QvRegAPI/Registry.h"
+#include "install/QvSystemAPI/Sha256.h"
 #include "install/QvSystemAPI/SystemFolders.h"
 #include "install/installsystem/installsystem.h"
 #include "install/script/ScriptKeys.h"
 #include "install/script/SetupScript.h"
 #include "install/text/Paths.h"
 #include "toolkit/FileError.h"
+#include "toolkit/Files.h"
 #include "toolkit/Text.h"
 
 namespace keys = install::install_keys;
@@ -76,6 +79,23 @@ void WriteFolderNames(const install::SetupScript& script, const std::wstring& in
   }
 }
 
+// The keys of this installation alone: an earlier one's are erased first.
+void WriteKeptFileKeys(const install::SetupScript& script, const std::vector<std::string>& keys) {
+  script.EraseSection(install::kUnInstallKeptSection);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    script.WriteString(install::kUnInstallKeptSection, std::to_string(i), keys[i]);
+  }
+}
+
+// The digest of the record as it lies in the install folder, after its last
+// write: the removal trusts only a record that still has these bytes.
+void WriteRecordDigest(const install::SetupScript& script, const std::wstring& record) {
+  const std::vector<std::uint8_t> bytes = toolkit::ReadWholeFile(record);
+  install::WriteRegString(install::kRootLocalMachine, install::kUninstallEntriesKey,
+                          script.Read(keys::kProjectName), install::kRecordDigestValue,
+                          install::Sha256Hex(bytes));
+}
+
 // Only the program started as "Install.exe" is the installer the entry's
 // command can run; a package that renamed it has no file of that name to
 // copy.
@@ -101,10 +121,12 @@ void InstallPasses::RegisterUninstall(TfrmMainForm& form) {
   script.Write(uninstall_keys::kInstalledFolder, folderText);
   script.Write(uninstall_keys::kInstalledGroup, form.cmbGroupName.Text());
   WriteFolderNames(script, form.InstallDir);
+  WriteKeptFileKeys(script, form.KeptFileKeys);
   script.Flush();
   InstallFileToFolder(form.ScriptPath, form.InstallDir, true);
-  form.InstalledFiles.push_back(IncludeTrailingBackslash(form.InstallDir) +
-                                ExtractFileName(form.ScriptPath));
+  const std::wstring record = IncludeTrailingBackslash(form.InstallDir) + kUninstallRecordName;
+  form.InstalledFiles.push_back(record);
+  WriteRecordDigest(script, record);
   CopyInstaller(form);
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "install/QvRegAPI/Registry.h"
+#include "install/text/SharedRegistryKeys.h"
 
 namespace install {
 
@@ -85,8 +86,12 @@ void DeleteRegValue(int root, std::string_view keyPath, std::string_view name) {
   if (registry.OpenKey(keyPath, false)) registry.DeleteValue(name);
 }
 
+// Keys that other programs or the system share are never deleted, whoever
+// names them.
 void DeleteRegKey(int root, std::string_view keyPath) {
-  Registry(RootKeyForNumber(root), KEY_ALL_ACCESS).DeleteKey(keyPath);
+  const HKEY rootKey = RootKeyForNumber(root);
+  if (IsSharedRegistryKey(rootKey == HKEY_CLASSES_ROOT, keyPath)) return;
+  Registry(rootKey, KEY_ALL_ACCESS).DeleteKey(keyPath);
 }
 
 }  // namespace install

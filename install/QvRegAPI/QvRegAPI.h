@@ -30,6 +30,9 @@ void WriteRegBool(int root, std::string_view key, std::string_view subKey, std::
                   std::uint8_t flag);
 
 void DeleteRegValue(int root, std::string_view keyPath, std::string_view name);
+// Deletes the key with everything below it, unless it is one that other
+// programs share (see SharedRegistryKeys.h): those stay whatever the script
+// says.
 void DeleteRegKey(int root, std::string_view keyPath);
 
 }  // namespace install

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "install/QvSystemAPI/ProtectedFolders.h"
 #include "install/text/Paths.h"
 #include "toolkit/FileSystem.h"
 
@@ -64,6 +65,12 @@ std::optional<std::wstring> DeletablePath(const std::wstring& path) {
   if (!full || !IsFullyQualified(*full) || IsShareRoot(*full) || IsVolumeRoot(*full)) {
     return std::nullopt;
   }
+  return full;
+}
+
+std::optional<std::wstring> RemovableFolder(const std::wstring& path) {
+  std::optional<std::wstring> full = DeletablePath(path);
+  if (!full || IsProtectedFolder(*full)) return std::nullopt;
   return full;
 }
 

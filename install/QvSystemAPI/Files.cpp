@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "install/QvSystemAPI/DeletablePaths.h"
+#include "install/QvSystemAPI/ProtectedFolders.h"
 #include "install/text/Paths.h"
 #include "toolkit/FileError.h"
 #include "toolkit/FileSystem.h"
@@ -64,16 +65,47 @@ void CopyBlocks(const std::wstring& source, HANDLE input, const std::wstring& ta
   }
 }
 
-// Removes a link itself; what it points at is never entered.
-void RemoveEntry(const std::wstring& path, const toolkit::FolderEntry& entry,
-                 const std::vector<std::string>& keepList, bool useKeepList) {
-  if (entry.IsFolder() && !entry.IsLink()) {
-    DeleteFolderTree(path, keepList, useKeepList);
-  } else if (entry.IsFolder()) {
-    RemoveEmptyFolder(path);
-  } else {
-    DeleteFileAt(path);
+// What a tree deletion leaves: the types of the keep-list, and single files.
+struct TreeKeeping {
+  const std::vector<std::string>& keepList;
+  bool useKeepList;
+  const std::vector<std::wstring>& keptFiles;
+};
+
+bool IsKeptFile(const std::wstring& path, const std::vector<std::wstring>& keptFiles) {
+  return std::any_of(keptFiles.begin(), keptFiles.end(),
+                     [&](const std::wstring& kept) { return SamePath(kept, path); });
+}
+
+bool RemoveFolderAt(const std::wstring& path) {
+  const std::optional<std::wstring> folder = DeletablePath(path);
+  return folder && ::RemoveDirectoryW(folder->c_str()) != 0;
+}
+
+// Below a removable folder nothing is a protected folder or above one, so
+// the tree's own folders pass the plain gate.
+void DeleteTreeBelow(const std::wstring& folder, const TreeKeeping& keeping) {
+  const std::optional<std::wstring> deletable = DeletablePath(folder);
+  if (!deletable) return;
+  const std::wstring root = ExcludeTrailingBackslash(*deletable);
+  if (toolkit::IsLink(root)) {
+    RemoveFolderAt(root);
+    return;
   }
+  // The names of this level first, so deleting does not disturb the listing.
+  for (const toolkit::FolderEntry& entry : toolkit::ListFolder(root)) {
+    const std::wstring path = root + L"\\" + entry.name;
+    if (keeping.useKeepList && IsKept(entry.name, keeping.keepList)) continue;
+    if (entry.IsFolder() && !entry.IsLink()) {
+      DeleteTreeBelow(path, keeping);
+    } else if (entry.IsFolder()) {
+      // A link itself goes; what it points at is never entered.
+      RemoveFolderAt(path);
+    } else if (!IsKeptFile(path, keeping.keptFiles)) {
+      DeleteFileAt(path);
+    }
+  }
+  RemoveFolderAt(root);
 }
 
 }  // namespace
@@ -144,7 +176,7 @@ bool ForceFolders(const std::wstring& path) {
 }
 
 bool RemoveEmptyFolder(const std::wstring& path) {
-  const std::optional<std::wstring> folder = DeletablePath(path);
+  const std::optional<std::wstring> folder = RemovableFolder(path);
   return folder && ::RemoveDirectoryW(folder->c_str()) != 0;
 }
 
@@ -154,20 +186,8 @@ bool DeleteFileAt(const std::wstring& path) {
 }
 
 void DeleteFolderTree(const std::wstring& folder, const std::vector<std::string>& keepList,
-                      bool useKeepList) {
-  const std::optional<std::wstring> deletable = DeletablePath(folder);
-  if (!deletable) return;
-  const std::wstring root = ExcludeTrailingBackslash(*deletable);
-  if (toolkit::IsLink(root)) {
-    RemoveEmptyFolder(root);
-    return;
-  }
-  // The names of this level first, so deleting does not disturb the listing.
-  for (const toolkit::FolderEntry& entry : toolkit::ListFolder(root)) {
-    if (useKeepList && IsKept(entry.name, keepList)) continue;
-    RemoveEntry(root + L"\\" + entry.name, entry, keepList, useKeepList);
-  }
-  RemoveEmptyFolder(root);
+                      bool useKeepList, const std::vector<std::wstring>& keptFiles) {
+  if (RemovableFolder(folder)) DeleteTreeBelow(folder, {keepList, useKeepList, keptFiles});
 }
 
 }  // namespace install

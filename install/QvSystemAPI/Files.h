@@ -53,7 +53,8 @@ void CopyFileTo(const std::wstring& source, const std::wstring& dest,
 bool ForceFolders(const std::wstring& path);
 
 // Removes an empty folder (or a link to a folder, never what it points at);
-// false when it is missing, not empty, in use or may not be deleted.
+// false when it is missing, not empty, in use, or may not be removed (see
+// RemovableFolder).
 bool RemoveEmptyFolder(const std::wstring& path);
 
 // Deletes one file; false when it is missing, read-only, in use or may not be
@@ -63,11 +64,13 @@ bool DeleteFileAt(const std::wstring& path);
 // Deletes everything in the folder tree and then the folder itself. With
 // useKeepList, entries whose upper-cased extension (with its dot, empty for a
 // name without one) is in keepList are left alone, files and folders alike,
-// and so are the folders above them. A path that may not be deleted (a
-// drive's or share's root, a relative path) is left whole. Links (junctions,
-// symbolic links) are removed themselves; what they point at is never
-// entered. Nothing is reported: what cannot be deleted stays.
+// and so are the folders above them; so are the files of keptFiles (full
+// paths). A folder that may not be removed (a drive's or share's root, a
+// relative path, a protected folder of the system or one above it) is left
+// whole. Links (junctions, symbolic links) are removed themselves; what they
+// point at is never entered. Nothing is reported: what cannot be deleted
+// stays.
 void DeleteFolderTree(const std::wstring& folder, const std::vector<std::string>& keepList,
-                      bool useKeepList);
+                      bool useKeepList, const std::vector<std::wstring>& keptFiles = {});
 
 }  // namespace install

@@ -36,6 +36,9 @@ inline constexpr char kLicenseInfoSection[] = "LicenseInfo";
 // and the names without extension its folder held afterwards, as "0", "1"...
 inline constexpr char kUnInstallSection[] = "UnInstall";
 inline constexpr char kUnInstallDirectoryInfoSection[] = "UnInstallDirectoryInfo";
+// The [File] keys whose copy the user declined at the overwrite question, as
+// "0", "1"...: the files there are the user's, and the removal leaves them.
+inline constexpr char kUnInstallKeptSection[] = "UnInstallKept";
 
 // The sections of the entry lists.
 inline constexpr char kFileSection[] = "File";

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <optional>
+#include <set>
 #include <utility>
 
 #include "install/script/ExactText.h"
@@ -76,9 +78,55 @@ std::vector<std::string> SetupScript::ReadSectionKeys(const std::string& section
   return SplitKeyList(buffer.data(), std::min<std::size_t>(length, kKeyListBufferSize - 1));
 }
 
+std::vector<std::string> SetupScript::ReadSectionValues(const std::string& section) const {
+  std::vector<std::string> values;
+  for (const std::string& key : ReadSectionKeys(section))
+    values.push_back(ReadString(section, key));
+  return values;
+}
+
 std::string SetupScript::ReadRecord(const std::string& section, const std::string& key,
                                     const std::string& missingRecord) const {
   return ReadString(section, key, missingRecord);
+}
+
+namespace {
+
+// The number a key of a numbered section stands for: decimal digits as the
+// writer spells "0", "1"..., without leading zeros; nothing for any other key.
+std::optional<int> EntryNumber(const std::string& key) {
+  if (key.empty() || key.size() > 9 || (key.size() > 1 && key[0] == '0')) return std::nullopt;
+  int number = 0;
+  for (const char digit : key) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    number = number * 10 + (digit - '0');
+  }
+  return number;
+}
+
+}  // namespace
+
+std::vector<std::string> SetupScript::ReadNumbered(const std::string& section, int count,
+                                                   const std::string& missingRecord) const {
+  std::set<int> numbers;
+  for (const std::string& key : ReadSectionKeys(section)) {
+    const std::optional<int> number = EntryNumber(key);
+    if (number && *number < count) numbers.insert(*number);
+  }
+  std::vector<std::string> values;
+  for (const int number : numbers) {
+    values.push_back(ReadRecord(section, std::to_string(number), missingRecord));
+  }
+  if (count > 0 && numbers.size() < static_cast<std::size_t>(count)) {
+    values.push_back(missingRecord);
+  }
+  return values;
+}
+
+// A script that refuses this refuses the writes that follow it as well,
+// and those report the error.
+void SetupScript::EraseSection(const std::string& section) const {
+  ::WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, profilePath_.c_str());
 }
 
 void SetupScript::WriteString(const std::string& section, const std::string& key,

@@ -35,15 +35,25 @@ class SetupScript {
   // The key names of a section in file order, as many as 16384 bytes hold
   // with a zero byte after each name; none for a missing section.
   std::vector<std::string> ReadSectionKeys(const std::string& section) const;
+  // The values of the section's keys, in file order.
+  std::vector<std::string> ReadSectionValues(const std::string& section) const;
   // A record of an entry list (fields separated by "|", see GetField); for a
   // missing key the list's missing record, kMissingFileRecord and the others.
   std::string ReadRecord(const std::string& section, const std::string& key,
                          const std::string& missingRecord) const;
+  // The values of a numbered section's entries "0" to count - 1, read only
+  // as far as the section has keys, so a huge count costs nothing: the keys
+  // present below count in their order, then missingRecord once when some
+  // number below count has no key (every missing entry reads the same).
+  std::vector<std::string> ReadNumbered(const std::string& section, int count,
+                                        const std::string& missingRecord) const;
 
   // Writes throw toolkit::FileError "<path> に書き込めません" when the profile
   // call refuses.
   void WriteString(const std::string& section, const std::string& key,
                    const std::string& value) const;
+  // Removes the section with all its keys, if there is one.
+  void EraseSection(const std::string& section) const;
   // Makes every write so far reach the disk, before the file is copied.
   void Flush() const;
   // Written in decimal.

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,11 +17,13 @@
 #include "install/MainForm/Mainform.h"
 #include "install/QvRegAPI/Registry.h"
 #include "install/QvRegAPI/SharedFiles.h"
+#include "install/QvSystemAPI/Sha256.h"
 #include "install/QvSystemAPI/SystemFolders.h"
 #include "install/script/SetupScript.h"
 #include "tests/wine/install/RegistryOverride.h"
 #include "tests/wine/install/RegistryValues.h"
 #include "tests/wine/install/StampFiles.h"
+#include "tests/wine/install/SystemListing.h"
 #include "tests/wine/support/TestFiles.h"
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Com.h"
@@ -38,7 +38,11 @@ using install_tests::WriteStamp;
 using toolkit::Narrow;
 using toolkit::Widen;
 using Bytes = std::vector<std::uint8_t>;
-using Listing = std::map<std::wstring, std::wstring>;
+using install_tests::Differences;
+using install_tests::ListFiles;
+using install_tests::Listing;
+using install_tests::ListKey;
+using install_tests::ValueText;
 
 const std::string kProject = "RoundTrip" + std::to_string(::GetCurrentProcessId());
 const std::string kEntryKey =
@@ -49,67 +53,6 @@ const char* const kShellFolders[] = {"Common Desktop", "Common Programs", "Commo
 
 void WriteText(const std::wstring& path, const std::string& text) {
   testing_support::WriteBytes(path, Bytes(text.begin(), text.end()));
-}
-
-// Every entry below the folder with its size, folders marked "\".
-void ListFiles(const std::wstring& folder, Listing& listing) {
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    const std::wstring name = entry.path().wstring().substr(folder.size() + 1);
-    listing[name] = entry.is_directory() ? L"\\" : std::to_wstring(entry.file_size());
-  }
-}
-
-// A registry value as its type and its data in hexadecimal: "1:4100".
-std::wstring ValueText(DWORD type, const void* data, std::size_t size) {
-  std::wstring text = std::to_wstring(type) + L":";
-  for (std::size_t i = 0; i < size; ++i) {
-    wchar_t hex[4];
-    std::swprintf(hex, 4, L"%02X", static_cast<const BYTE*>(data)[i]);
-    text += hex;
-  }
-  return text;
-}
-
-// Every key and value below the key: a key as "key\", a value as
-// "key|name" with its value's text.
-void ListKey(HKEY root, const std::wstring& key, Listing& listing) {
-  HKEY raw = nullptr;
-  if (::RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return;
-  const toolkit::UniqueKey opened(raw);
-  listing[key + L"\\"] = L"";
-  wchar_t name[512];
-  BYTE data[2048];
-  DWORD type = 0;
-  for (DWORD i = 0, length = 512, size = sizeof(data);
-       ::RegEnumValueW(opened.Get(), i, name, &length, nullptr, &type, data, &size) ==
-       ERROR_SUCCESS;
-       ++i, length = 512, size = sizeof(data)) {
-    listing[key + L"|" + name] = ValueText(type, data, size);
-  }
-  std::vector<std::wstring> subKeys;
-  for (DWORD i = 0, length = 512; ::RegEnumKeyExW(opened.Get(), i, name, &length, nullptr, nullptr,
-                                                  nullptr, nullptr) == ERROR_SUCCESS;
-       ++i, length = 512) {
-    subKeys.push_back(name);
-  }
-  for (const std::wstring& sub : subKeys) ListKey(root, key + L"\\" + sub, listing);
-}
-
-// The differences from one listing to the other: "+ name" added, "- name"
-// gone, "* name" changed.
-std::vector<std::wstring> Differences(const Listing& before, const Listing& after) {
-  std::vector<std::wstring> differences;
-  for (const auto& [name, value] : before) {
-    const auto found = after.find(name);
-    if (found == after.end())
-      differences.push_back(L"- " + name);
-    else if (found->second != value)
-      differences.push_back(L"* " + name);
-  }
-  for (const auto& [name, value] : after) {
-    if (!before.contains(name)) differences.push_back(L"+ " + name);
-  }
-  return differences;
 }
 
 // A file's last write time.
@@ -205,7 +148,7 @@ TEST_F(RoundTripTest, ARemovalTakesBackWhatTheInstallationMadeButTheSavedGame) {
   WriteText(package_ + L"\\Install.exe", "MZ");
   WriteStamp(package_ + L"\\app.dll", L"1.1.0.1", 1, 5);
   WriteStamp(package_ + L"\\upgrade.dll", L"1.2.0.0", 1, 5);
-  WriteStamp(app_ + L"\\upgrade.dll", L"1.1.0.1", 2, 20);  // an older copy: asked about
+  WriteStamp(app_ + L"\\upgrade.dll", L"1.1.0.1", 2, 20);  // an older copy: asked about, kept
   // A value of the user's own beside the key the package makes.
   install::Registry(HKEY_CURRENT_USER, KEY_ALL_ACCESS).OpenKey(kSettingsKey, true);
   ::RegSetKeyValueW(HKEY_CURRENT_USER, Widen(kSettingsKey).c_str(), L"Own", REG_SZ, L"o",
@@ -213,7 +156,7 @@ TEST_F(RoundTripTest, ARemovalTakesBackWhatTheInstallationMadeButTheSavedGame) {
   const Listing before = Snapshot();
 
   // Installed.
-  prompter.WillAnswer(toolkit::MessageAnswer::All);
+  prompter.WillAnswer(toolkit::MessageAnswer::No);
   TfrmMainForm& install = Start(package_ + L"\\Install.exe");
   ClickNext();
   ClickNext();
@@ -232,11 +175,12 @@ TEST_F(RoundTripTest, ARemovalTakesBackWhatTheInstallationMadeButTheSavedGame) {
       {"HelpTelephon", L""},
       {"URLInfoAbout", L""},
       {"URLUpdateInfo", L""},
-      {"Publisher", Widen("鳥居")}};
+      {"Publisher", Widen("鳥居")},
+      {"RecordSha256", Widen(install::Sha256Hex(testing_support::ReadBytes(record)))}};
   EXPECT_EQ(EntryValues(), entry);
-  EXPECT_EQ(install::SetupScript(record).ReadString("UnInstall", "InstalledFolder"), Narrow(app_));
-  EXPECT_EQ(testing_support::ReadBytes(app_ + L"\\upgrade.dll"),
-            testing_support::ReadBytes(package_ + L"\\upgrade.dll"));
+  const install::SetupScript written(record);
+  EXPECT_EQ(written.ReadString("UnInstall", "InstalledFolder"), Narrow(app_));
+  EXPECT_EQ(written.ReadString("UnInstallKept", "0"), "upgrade.dll");
   EXPECT_TRUE(toolkit::FileExists(installerCopy_));
   const Listing installed = Snapshot();
   EXPECT_EQ(LastWritten(app_ + L"\\app.dll"), LastWritten(package_ + L"\\app.dll"));
@@ -284,9 +228,9 @@ TEST_F(RoundTripTest, ARemovalTakesBackWhatTheInstallationMadeButTheSavedGame) {
   EXPECT_FALSE(removal.Visible());
 
   // The package stays as the finish step left it; the install folder keeps
-  // the saved game and nothing else of the installation's.
-  const std::vector<std::wstring> expected = {L"- app\\upgrade.dll", L"* pkg\\uninst.uis",
-                                              L"+ app\\game.sav"};
+  // the saved game and the user's own copy kept at the question, and
+  // nothing of the installation's.
+  const std::vector<std::wstring> expected = {L"* pkg\\uninst.uis", L"+ app\\game.sav"};
   EXPECT_EQ(Differences(before, Snapshot()), expected);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "install/QvSystemAPI/Sha256.h"
 #include "install/script/ScriptKeys.h"
 #include "install/script/SetupScript.h"
 #include "tests/wine/support/ErrorMessage.h"
@@ -107,6 +108,38 @@ TEST(SetupScript, APathTheAnsiCodePageCannotNameIsRefusedNotAnotherFile) {
     EXPECT_EQ(WideErrorMessageOf([&] { SetupScript{path}.Read(keys::kTitle); }),
               L"セットアップスクリプト " + path + L" のパスはシステムのコードページで表せません");
   }
+}
+
+// A count far beyond the keys there costs no more than the keys: the keys
+// below it are read in number order, and every missing one reads once as
+// the missing record.
+TEST(SetupScript, NumberedEntriesAreReadAsFarAsTheSectionHasKeys) {
+  ScratchFolder folder;
+  WriteText(folder.File(L"uninst.uis"),
+            "[DeleteKey]\r\n5=2|five\r\n0=2|zero\r\n01=2|padded\r\nx=2|letter\r\n"
+            "1=2|one\r\n");
+  const SetupScript script(folder.File(L"uninst.uis"));
+  const struct {
+    int count;
+    Names expected;
+  } cases[] = {{0, {}},
+               {-3, {}},
+               {2, {"2|zero", "2|one"}},
+               {3, {"2|zero", "2|one", "|"}},
+               {2000000000, {"2|zero", "2|one", "2|five", "|"}}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(script.ReadNumbered(install::kDeleteKeySection, c.count, "|"), c.expected) << c.count;
+  }
+  EXPECT_EQ(script.ReadNumbered(install::kFileExntedSection, 1, ""), Names{""});
+}
+
+// The digest of the uninstall record: the system's SHA-256.
+TEST(Sha256Hex, GivesTheStandardDigests) {
+  const std::string abc = "abc";
+  EXPECT_EQ(install::Sha256Hex(std::vector<std::uint8_t>(abc.begin(), abc.end())),
+            "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+  EXPECT_EQ(install::Sha256Hex({}),
+            "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
 }
 
 }  // namespace

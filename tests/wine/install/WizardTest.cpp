@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "install/MainForm/Mainform.h"
 #include "install/script/SetupScript.h"
+#include "tests/wine/install/RecordEntry.h"
 #include "tests/wine/install/RegistryOverride.h"
 #include "tests/wine/support/ErrorMessage.h"
 #include "tests/wine/support/TestFiles.h"
@@ -318,8 +320,15 @@ TEST_F(WizardTest, ALogoThatCannotBeShownIsReportedAndTheGroupsAreLeftOut) {
 
 TEST_F(WizardTest, UninstallModeNeedsItsRecord) {
   WriteScript("");
-  const std::wstring record = scratch_.File(L"uninst.uis");
-  testing_support::WriteBytes(record, {'['});
+  // Below the scratch folder, which holds the tests' shell folders.
+  const std::wstring folder = scratch_.File(L"app");
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring record = folder + L"\\uninst.uis";
+  const std::string project = "WizardTest" + std::to_string(::GetCurrentProcessId());
+  const std::string text = "[Install]\r\nProjectName=" + project +
+                           "\r\n[UnInstall]\r\nInstalledFolder=" + toolkit::Narrow(folder);
+  testing_support::WriteBytes(record, std::vector<std::uint8_t>(text.begin(), text.end()));
+  install_tests::RegisterRecord(project, record);
   TfrmMainForm& form = Start({record});
   EXPECT_TRUE(form.UninstallMode);
   EXPECT_EQ(Page(), "progress");
@@ -330,6 +339,8 @@ TEST_F(WizardTest, UninstallModeNeedsItsRecord) {
   form.btnNextClick();
   EXPECT_EQ(Page(), "closed");
   form_.reset();
+  install::Registry(HKEY_LOCAL_MACHINE, KEY_ALL_ACCESS)
+      .DeleteKey(std::string(install::kUninstallEntriesKey) + "\\" + project);
 
   Start({scratch_.File(L"gone.uis")});
   EXPECT_EQ(prompter.Messages(),
