@@ -19,11 +19,9 @@ TEST(ScriptNames, OnlyPlainNamesPass) {
       {"", false, false, false},
       {".", false, false, false},
       {"..", false, false, false},
-      {"...", true, true, true},
       {"../x/photo.jpg", false, false, true},
       {"a\\b", true, false, false},
       {"C:x", true, false, true},
-      {"\\", true, false, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(install::IsPlainFileName(c.name), c.file) << c.name;
@@ -41,23 +39,17 @@ TEST(SharedRegistryKeys, RootsTheirChildrenAndTheWayToTheProgramListStay) {
       {false, "", true},
       {false, "\\", true},
       {false, "Software", true},
-      {false, "SOFTWARE\\", true},
       {false, "Software\\Classes", true},
       {false, "software\\microsoft", true},
-      {false, "Software\\Microsoft\\Windows\\CurrentVersion", true},
       {false, "\\Software\\\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\", true},
       {false, "Software\\Classes\\CLSID", true},
       {false, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Melopad", false},
-      {false, "Software\\Brightlark\\Melopad", false},
       {false, "Software\\Classes\\.als", false},
       {false, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", false},
       {true, "", true},
       {true, "CLSID", true},
-      {true, "clsid\\", true},
       {true, "*", true},
-      {true, "Folder", true},
       {true, ".als", false},
-      {true, "Melopad.Melody", false},
       {true, "CLSID\\{00000000-0000-0000-0000-000000000000}", false},
       {true, "表\\CLSID", false},  // one name: the "\" is a second byte
   };
