@@ -21,14 +21,16 @@ source "$here/wine-env.sh"
 
 # Every file and folder of the drive with its size, and the whole registry
 # as the system's own export writes it, but for what Wine keeps for itself:
-# its own settings and caches, and the sound devices it lists the first time
-# a program plays a sound.
+# its own settings and caches, the sound devices it lists the first time a
+# program plays a sound, and the folder its save dialog remembers, with the
+# view settings it reads, the first time a program saves through it.
 snapshot() {
   (cd "$prefix/drive_c" && find . -printf '%p\t%s\n' | grep -v '^\.\s' | sort) >"$snapshots/$1.files"
   wine regedit /E 'C:\registry.reg' >/dev/null 2>&1 </dev/null
   iconv -f UTF-16 -t UTF-8 "$prefix/drive_c/registry.reg" | tr -d '\r' |
     awk '/^\[/ { wine = ($0 ~ /^\[HKEY_USERS\\[^\\]*\\Software\\Wine\\/ ||
-                          $0 ~ /\\CurrentVersion\\MMDevices[\\\]]/) }
+                          $0 ~ /\\CurrentVersion\\MMDevices[\\\]]/ ||
+                          $0 ~ /\\CurrentVersion\\Explorer\\(ComDlg32|Advanced)[\\\]]/) }
          !wine' >"$snapshots/$1.registry"
   rm -f "$prefix/drive_c/registry.reg"
 }

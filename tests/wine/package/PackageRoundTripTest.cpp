@@ -2,7 +2,9 @@
 // processes: the unpacked package's Install.exe is clicked through twice into
 // the same folder, the installed editor is started through its shortcut's
 // target and through the ".als" association, and the uninstall command from
-// the system's list removes it all again. The script around this program
+// the system's list removes it all again. Installed once more, the editor
+// saves melodies into the install folder; the removal leaves just those, and
+// they are deleted as the user would. The script around this program
 // compares the whole Wine prefix before and after.
 //
 // It runs in the package folder given as its argument; the windows of the
@@ -13,6 +15,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -39,6 +44,13 @@ const std::wstring kInstallFolder = L"C:\\Program Files\\Melopad";
 const std::wstring kNext = L"次へ(&N)";
 const std::string kUninstallEntry =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Melopad";
+// The user's own melodies, saved among the sample songs and beside the
+// program, and what stays of the install folder with them.
+const std::wstring kOwnMelodies[] = {kInstallFolder + L"\\songs\\mine.als",
+                                     kInstallFolder + L"\\beside.als"};
+const std::vector<std::wstring> kOwnMelodiesTree = {L"beside.als", L"songs", L"songs\\mine.als"};
+
+using Bytes = std::vector<std::uint8_t>;
 
 std::wstring PackageFolder() {
   const std::vector<std::wstring> arguments = toolkit::CommandLineArguments();
@@ -281,7 +293,69 @@ void OpenASongThroughTheAssociation() {
   ExpectEditorShows(editor, L"かえるのうた");
 }
 
-void UninstallThroughTheSystemsCommand() {
+// The editor plays the song it starts with in a modal window of its own; a
+// click on that window stops it, and the editor takes commands again.
+void StopThePlaying() {
+  HWND playing = WaitForWindow(L"Playing");
+  ASSERT_NE(playing, nullptr) << "the editor did not play its song";
+  ::PostMessageW(playing, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  ::PostMessageW(playing, WM_LBUTTONUP, 0, 0);
+  ASSERT_TRUE(PollUntil([&] { return !::IsWindow(playing); }, kProgramTimeoutMs))
+      << "the playing did not stop";
+}
+
+// "alsファイルに書き出し(&A)..." of the File menu, chosen with the keyboard:
+// Wine keeps a menu's items in the process that made it, so no other process
+// can read their command ids. The open menu is a window of the system's menu
+// class. The save dialog gets the whole path; once the editor answers again
+// after the dialog, it has written the file.
+void SaveThroughTheEditor(HWND editor, const std::wstring& path) {
+  ::PostMessageW(editor, WM_SYSCOMMAND, SC_KEYMENU, 'f');
+  ASSERT_TRUE(PollUntil([] { return ::IsWindowVisible(::FindWindowW(L"#32768", nullptr)); }))
+      << "the File menu did not open";
+  ::PostMessageW(editor, WM_CHAR, 'a', 0);
+  HWND dialog = WaitForWindow(L"Alsファイルを保存する");
+  ASSERT_NE(dialog, nullptr) << "no save dialog";
+  ::SetDlgItemTextW(dialog, 0x47C, path.c_str());
+  ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(
+      PollUntil([&] { return !::IsWindow(dialog); }, kProgramTimeoutMs) &&
+      ::SendMessageTimeoutW(editor, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kProgramTimeoutMs, nullptr))
+      << "the editor did not save " << toolkit::Narrow(path);
+}
+
+// The installed editor, started with a sample song, saves it as the user's
+// own melodies; what it wrote is kept for the end.
+void SaveOwnMelodiesThroughTheEditor(std::vector<Bytes>& saved) {
+  Program editor(L"\"" + kInstallFolder + L"\\melopad.exe\" \"" + kInstallFolder +
+                 L"\\songs\\kirakira.als\"");
+  ASSERT_TRUE(editor.Started());
+  HWND window = WaitForWindow(L"きらきら星");
+  ASSERT_NE(window, nullptr) << "the editor did not show its song";
+  ASSERT_NO_FATAL_FAILURE(StopThePlaying());
+  for (const std::wstring& melody : kOwnMelodies) {
+    ASSERT_NO_FATAL_FAILURE(SaveThroughTheEditor(window, melody));
+    saved.push_back(ReadBytes(melody));
+  }
+  ::PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(editor.EndsCleanly());
+}
+
+// Every file and folder below the folder, relative to it, sorted; none when
+// the folder is gone.
+std::vector<std::wstring> TreeBelow(const std::wstring& folder) {
+  std::vector<std::wstring> tree;
+  std::error_code missing;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, missing)) {
+    tree.push_back(entry.path().lexically_relative(folder).wstring());
+  }
+  std::sort(tree.begin(), tree.end());
+  return tree;
+}
+
+// Of the install folder only what is named is left, and the folder itself
+// only with it.
+void UninstallThroughTheSystemsCommand(const std::vector<std::wstring>& left) {
   const std::wstring command = TextValuesOf(HKEY_LOCAL_MACHINE, kUninstallEntry)["UnInstallString"];
   ASSERT_FALSE(command.empty());
   Program uninstaller(command);
@@ -292,7 +366,17 @@ void UninstallThroughTheSystemsCommand() {
   ASSERT_TRUE(Click(wizard, L"完了"));
   EXPECT_TRUE(uninstaller.EndsCleanly());
   EXPECT_TRUE(TextValuesOf(HKEY_LOCAL_MACHINE, kUninstallEntry).empty());
-  EXPECT_FALSE(toolkit::FolderExists(kInstallFolder));
+  EXPECT_EQ(TreeBelow(kInstallFolder), left);
+  EXPECT_EQ(toolkit::FolderExists(kInstallFolder), !left.empty());
+}
+
+// The removal keeps the user's melodies as the editor wrote them; the user
+// then deletes them with the folders left for them.
+void ExpectOwnMelodiesKeptAndDeleteThem(const std::vector<Bytes>& saved) {
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    EXPECT_EQ(ReadBytes(kOwnMelodies[i]), saved[i]) << toolkit::Narrow(kOwnMelodies[i]);
+  }
+  std::filesystem::remove_all(kInstallFolder);
 }
 
 TEST(ReleasePackage, InstallsTwiceRunsAndUninstallsAsAUserWould) {
@@ -303,7 +387,15 @@ TEST(ReleasePackage, InstallsTwiceRunsAndUninstallsAsAUserWould) {
   ExpectInstalled();
   StartTheEditorThroughItsShortcut();
   OpenASongThroughTheAssociation();
-  UninstallThroughTheSystemsCommand();
+  UninstallThroughTheSystemsCommand({});
+  // The second installation found its folder there, so that removal deleted
+  // only the package's files; a folder the installation made goes with all
+  // it holds, but for the user's melodies.
+  ASSERT_NO_FATAL_FAILURE(InstallThroughTheWizard(true));
+  std::vector<Bytes> saved;
+  ASSERT_NO_FATAL_FAILURE(SaveOwnMelodiesThroughTheEditor(saved));
+  UninstallThroughTheSystemsCommand(kOwnMelodiesTree);
+  ExpectOwnMelodiesKeptAndDeleteThem(saved);
 }
 
 }  // namespace
