@@ -184,8 +184,9 @@ void InstallThroughTheWizard(bool firstTime) {
   HWND folderLabel = nullptr;
   ASSERT_TRUE(PollUntil(
       [&] {
+        // The folder field is filled once the search for an old version ends.
         return (folderLabel = FindControl(wizard, L"インストール先フォルダ(&F)")) != nullptr &&
-               FindControl(wizard, kNext) != nullptr;
+               FindControl(wizard, kNext) != nullptr && !EditText(wizard).empty();
       },
       kProgramTimeoutMs))
       << "the folder page did not come";
@@ -362,6 +363,16 @@ void UninstallThroughTheSystemsCommand(const std::vector<std::wstring>& left) {
   ASSERT_TRUE(uninstaller.Started());
   HWND wizard = WaitForWindow(kUninstallCaption);
   ASSERT_NE(wizard, nullptr) << "no uninstall window";
+  // Next only once the wizard has taken up its record and says so, as a
+  // user reads the page first: a click before that finds no removal to run.
+  ASSERT_TRUE(PollUntil(
+      [&] {
+        return FindControl(wizard,
+                           L"アンインストールを開始します。「次へ」をクリックしてください") !=
+               nullptr;
+      },
+      kProgramTimeoutMs))
+      << "the uninstall page did not come: " << VisibleTexts(wizard);
   ASSERT_TRUE(Click(wizard, kNext));
   ASSERT_TRUE(Click(wizard, L"完了"));
   EXPECT_TRUE(uninstaller.EndsCleanly());
