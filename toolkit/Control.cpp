@@ -18,6 +18,17 @@ void DrawBevel(HDC dc, RECT& area, Bevel bevel) {
              BF_RECT | BF_ADJUST);
 }
 
+// True when the control and every panel it lies on are visible; whether
+// the top-level window is shown does not matter.
+bool ShownInItsWindow(HWND control) {
+  for (HWND window = control; window != nullptr; window = ::GetParent(window)) {
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE));
+    if ((style & WS_CHILD) == 0) return true;
+    if ((style & WS_VISIBLE) == 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 // Child identifiers only need to differ between siblings: one above the
@@ -154,8 +165,13 @@ void Button::Click() {
   }
 }
 
+// A click the system reports for a button that cannot be clicked, such as
+// Enter or Esc that the dialog navigation hands to a disabled default or
+// cancel button, or to one on a hidden page, does nothing.
 void Button::OnCommand(int notification) {
-  if (notification == BN_CLICKED) Click();
+  if (notification != BN_CLICKED) return;
+  if (!::IsWindowEnabled(Handle()) || !ShownInItsWindow(Handle())) return;
+  Click();
 }
 
 void ListBox::Create(HWND parent, const Rect& bounds, std::string_view text) {

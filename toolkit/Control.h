@@ -72,6 +72,11 @@ class Label : public Control {
   void SetSunken(bool sunken);
   // Draws in a bold variant of the font it is given, which it owns.
   void SetBold(bool bold);
+  // Shows "&X" in the text as an underlined X, and Alt+X in a form with
+  // dialog navigation gives the keyboard to the control after the label, as
+  // a dialog's static text does. Off for labels that show data, whose "&" is
+  // a character like any other.
+  void SetShowAccelChar(bool show);
   // The background and the text colour; as the parent gives them unless set.
   void SetColor(COLORREF color);
   void SetFontColor(COLORREF color);
@@ -90,6 +95,7 @@ class Label : public Control {
   bool centered_ = false;
   bool sunken_ = false;
   bool bold_ = false;
+  bool showAccelChar_ = false;
   std::optional<COLORREF> color_;
   std::optional<COLORREF> fontColor_;
   UniqueBrush background_;
@@ -111,7 +117,8 @@ class Button : public Control {
  public:
   void Create(HWND parent, const Rect& bounds, std::string_view text) override;
   // The default button is clicked by Enter, the cancel button by Escape,
-  // in a form with dialog navigation.
+  // in a form with dialog navigation. A disabled or hidden button is never
+  // clicked, by the mouse or by a key.
   void SetDefault(bool isDefault) { default_ = isDefault; }
   void SetCancel(bool isCancel) { cancel_ = isCancel; }
   // A non-zero modal result is handed to the form when the button is clicked.

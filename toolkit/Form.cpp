@@ -193,6 +193,16 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case DM_GETDEFID:
+      // Enter goes to the default button only while it can be clicked.
+      if (dialogNavigation_) return DefaultButtonId();
+      break;
+    case WM_NEXTDLGCTL:
+      if (dialogNavigation_) {
+        MoveFocus(wParam, lParam);
+        return 0;
+      }
+      break;
     case WM_ACTIVATE:
       // The system gives an activated top-level window the keyboard itself;
       // a form gives it back to the control that had it, as a dialog does,
@@ -216,6 +226,27 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return Window::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Form::DefaultButtonId() const {
+  HWND button = ::GetDlgItem(Handle(), IDOK);
+  if (button == nullptr || !::IsWindowEnabled(button) ||
+      (::GetWindowLongPtrW(button, GWL_STYLE) & WS_VISIBLE) == 0) {
+    return 0;
+  }
+  return MAKELRESULT(IDOK, DC_HASDEFID);
+}
+
+// What a dialog does with WM_NEXTDLGCTL, which the dialog navigation sends
+// for a label's accelerator: the keyboard to the given control, or to the
+// next (or previous) control that takes it.
+void Form::MoveFocus(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(lParam) != 0) {
+    ::SetFocus(reinterpret_cast<HWND>(wParam));
+    return;
+  }
+  HWND next = ::GetNextDlgTabItem(Handle(), ::GetFocus(), wParam != 0);
+  if (next != nullptr) ::SetFocus(next);
 }
 
 void Form::RememberFocus() {

@@ -97,6 +97,8 @@ class Form : public Window {
   void HandleClose();
   void RememberFocus();
   bool RestoreFocus();
+  LRESULT DefaultButtonId() const;
+  void MoveFocus(WPARAM wParam, LPARAM lParam);
 
   UniqueFont font_;
   UniqueBrush background_;

@@ -53,6 +53,11 @@ void Label::ApplyFrame() {
   Invalidate();
 }
 
+void Label::SetShowAccelChar(bool show) {
+  showAccelChar_ = show;
+  Refresh();
+}
+
 void Label::SetBold(bool bold) {
   bold_ = bold;
   if (HasHandle()) UseFont(font_, true);
@@ -89,6 +94,10 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:
       UseFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
       return 0;
+    case WM_GETDLGCODE:
+      // Only a label that shows its accelerator is one to the dialog
+      // navigation; another's "&" is data.
+      return showAccelChar_ ? DLGC_STATIC : 0;
     case WM_SETTEXT:
     case WM_ENABLE:
     case WM_SIZE: {
@@ -124,8 +133,9 @@ bool Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const std::wstring lines =
       wordWrap_ ? WrappedText(dc, text, area.right - area.left) : UnwrappedText(text);
   ::SetBkMode(dc, TRANSPARENT);
-  ::DrawTextW(dc, lines.c_str(), static_cast<int>(lines.size()), &area,
-              DT_NOPREFIX | DT_EXPANDTABS | (centered_ ? DT_CENTER : DT_LEFT));
+  ::DrawTextW(
+      dc, lines.c_str(), static_cast<int>(lines.size()), &area,
+      (showAccelChar_ ? 0 : DT_NOPREFIX) | DT_EXPANDTABS | (centered_ ? DT_CENTER : DT_LEFT));
   return true;
 }
 

@@ -47,4 +47,12 @@ void Memo::Clear() {
   SetText({});
 }
 
+// A multi-line edit asks the dialog navigation for every key; Esc is left
+// to the navigation, which hands it to the form's cancel button.
+LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = Control::HandleMessage(message, wParam, lParam);
+  if (message == WM_GETDLGCODE && wParam == VK_ESCAPE) result &= ~DLGC_WANTALLKEYS;
+  return result;
+}
+
 }  // namespace toolkit

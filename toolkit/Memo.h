@@ -1,5 +1,6 @@
 // A multi-line edit with a vertical scroll bar, for showing a longer text
-// such as a licence; lines too long for its width wrap. Its text is the
+// such as a licence; lines too long for its width wrap. It keeps every key
+// but Esc, which cancels the form as it does from any other control. Its text is the
 // window text; its font is set with Window::SetFont.
 #pragma once
 
@@ -17,6 +18,9 @@ class Memo : public Control {
   // Shows the text as lines; its lines may end in CR LF, LF or a lone CR.
   void SetLines(std::string_view text);
   void Clear();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   bool readOnly_ = false;

@@ -129,6 +129,46 @@ TEST_F(FormTest, AnErrorInAHandlerIsShownAndEndsOnlyThatCommand) {
   EXPECT_TRUE(dialog.HasHandle());
 }
 
+// Enter and Esc reach the default and cancel buttons only while those can
+// be clicked: greyed or hidden, they do nothing, and Esc closes nothing.
+TEST_F(FormTest, KeysClickOnlyButtonsThatCanBeClicked) {
+  class KeyedForm : public toolkit::Form {
+   public:
+    KeyedForm() : Form(SmallDesign("キー")) {
+      Ok.SetDefault(true);
+      Cancel.SetCancel(true);
+      PlaceControls({{Ok, {10, 10, 60, 24}, "OK"},
+                     {Cancel, {80, 10, 60, 24}, "取消"},
+                     {Field, {10, 40, 100, 20}, ""}});
+      EnableDialogNavigation();
+    }
+    toolkit::Button Ok, Cancel;
+    toolkit::Edit Field;
+  } form;
+  std::string clicked;
+  form.Ok.OnClick = [&] { clicked += "ok "; };
+  form.Cancel.OnClick = [&] { clicked += "cancel"; };
+  form.Show();
+  const struct {
+    bool enabled, visible;
+    std::string clicked;
+  } rows[] = {{true, true, "ok cancel"}, {false, true, ""}, {true, false, ""}};
+  for (const auto& row : rows) {
+    clicked.clear();
+    for (toolkit::Button* button : {&form.Ok, &form.Cancel}) {
+      button->SetEnabled(row.enabled);
+      button->SetVisible(row.visible);
+    }
+    ::SetFocus(form.Field.Handle());
+    for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+      MSG typed{form.Field.Handle(), WM_KEYDOWN, key, 1};
+      if (!form.PreTranslateMessage(typed)) ::DispatchMessageW(&typed);
+    }
+    EXPECT_EQ(clicked, row.clicked) << row.enabled << row.visible;
+    EXPECT_TRUE(form.Visible());
+  }
+}
+
 TEST_F(FormTest, IdleHandlerRunsUntilItSaysItIsDone) {
   int calls = 0;
   application.SetIdleHandler([&](bool& done) {
