@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "install/MainForm/Mainform.h"
@@ -157,7 +159,10 @@ void TfrmMainForm::ListGroups() {
   // would list the current drive's root.
   if (!ProgramsDir.empty()) {
     for (const toolkit::FolderEntry& entry : toolkit::ListFolder(ProgramsDir)) {
-      if (IsGroupEntry(entry)) cmbGroupName.Add(toolkit::Narrow(entry.name));
+      // A group is kept as code page 932 text: a name it cannot hold is left
+      // out rather than shown as another name.
+      const std::optional<std::string> name = install::RecordText(entry.name);
+      if (IsGroupEntry(entry) && name) cmbGroupName.Add(*name);
     }
   }
   cmbGroupName.SetItemIndex(0);

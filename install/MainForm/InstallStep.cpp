@@ -56,6 +56,9 @@ void TfrmMainForm::Install() {
   InstallDir = install::ExcludeTrailingBackslash(edtFolderInput.WideText());
   btnRetry.SetVisible(false);
   btnNext.SetEnabled(false);
+  // Until here the page the wizard came from stays up, so a refused write
+  // of the script leaves it on that page.
+  pnlConfirmation.SetVisible(false);
   pnlShortCut.SetVisible(false);
   pnlDisposition.SetVisible(true);
   ::UpdateWindow(Handle());

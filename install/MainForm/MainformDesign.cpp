@@ -42,6 +42,7 @@ TfrmMainForm::TfrmMainForm(WizardServices services)
   StaticText4.SetSunken(true);
   stSearchFile.SetBold(true);
   Label9.SetBold(true);
+  lblFolder.SetShowAccelChar(true);
   statProgress.SetCentered(true);
   mmReadMe.SetReadOnly(true);
   readMeFont_ = toolkit::CreateUiFont("ＭＳ ゴシック", -12);

@@ -67,7 +67,9 @@ void InstallPasses::ProcessStartMenuItems(TfrmMainForm& form, bool removing,
                                           const std::string& group) {
   const SetupScript script(form.ScriptPath);
   const std::vector<std::string> fileKeys = script.ReadSectionKeys(kFileSection);
-  const int count = script.Read(count_keys::kStartMenuCount);
+  // Entries are read up to the number of [File] keys, whatever the script's
+  // count says: that count only decides whether the pass runs.
+  const int count = static_cast<int>(fileKeys.size());
   for (int i = 0; i < count; ++i) {
     toolkit::Application::Current().ProcessMessages();
     const StartMenuEntry entry = ReadStartMenuEntry(script, i);

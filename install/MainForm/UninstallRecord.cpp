@@ -113,11 +113,12 @@ void CopyInstaller(const TfrmMainForm& form) {
 namespace install {
 
 // The install folder goes into the record as text, so it is checked before
-// anything is written.
+// anything is written. The system's entry is written only once the record
+// it names is in place: a record that cannot be written (a full disk)
+// leaves no entry pointing at nothing.
 void InstallPasses::RegisterUninstall(TfrmMainForm& form) {
   const SetupScript script(form.ScriptPath);
   const std::string folderText = RecordTextOrError(form.InstallDir, form.InstallDir);
-  WriteUninstallEntry(script, form.InstallDir);
   script.Write(uninstall_keys::kInstalledFolder, folderText);
   script.Write(uninstall_keys::kInstalledGroup, form.cmbGroupName.Text());
   WriteFolderNames(script, form.InstallDir);
@@ -126,6 +127,7 @@ void InstallPasses::RegisterUninstall(TfrmMainForm& form) {
   InstallFileToFolder(form.ScriptPath, form.InstallDir, true);
   const std::wstring record = IncludeTrailingBackslash(form.InstallDir) + kUninstallRecordName;
   form.InstalledFiles.push_back(record);
+  WriteUninstallEntry(script, form.InstallDir);
   WriteRecordDigest(script, record);
   CopyInstaller(form);
 }

@@ -1,5 +1,6 @@
 // The wizard's page sequence: Next, Back and Cancel by the page counter, the
 // folder field and its browse button.
+#include "install/MainForm/FolderCheck.h"
 #include "install/MainForm/Mainform.h"
 #include "install/QvSystemAPI/FolderVariables.h"
 #include "install/script/ScriptKeys.h"
@@ -50,10 +51,13 @@ void TfrmMainForm::btnNextClick() {
       ShowFolderPage();
       break;
     case 2: {
-      WizardStep = 3;
-      pnlConfirmation.SetVisible(false);
+      // A folder the removal could not take again is refused here, before
+      // anything is written; the wizard stays on the page.
+      install::CheckInstallFolder(edtFolderInput.WideText());
       const install::SetupScript script(ScriptPath);
       if (script.Read(keys::kRegistStartMenu)) {
+        WizardStep = 3;
+        pnlConfirmation.SetVisible(false);
         pnlShortCut.SetVisible(true);
       } else {
         Install();

@@ -130,7 +130,7 @@ TEST_F(PassesTest, APackageIsInstalledAndRemovedAgain) {
               "=%SearchFileDir%|||\r\n"
               "[StartMenuItem]\r\n0=机上|app.dll|/d|0\r\n1=メロディ App|APP.DLL|-x \"ソ\"|1\r\n"
               "2=ヘルプ|help.txt||3\r\n3=不明|nothere.exe||1\r\n4=上の段|app.dll||12\r\n"
-              "5=読まない|app.dll||1\r\n"
+              "5=カウント外|app.dll||1\r\n9=読まない|app.dll||1\r\n"
               "[Registry]\r\n0=%installdir%\\app.dll|" +
               testKey_ + "\\Folder|2|0\r\n1=1234|" + testKey_ + "\\Number|2|1\r\n2=258|" +
               testKey_ + "\\Binary|2|2|2\r\n3=255|" + testKey_ + "\\Flag|2|3\r\n4=9|" + testKey_ +
@@ -182,8 +182,9 @@ TEST_F(PassesTest, APackageIsInstalledAndRemovedAgain) {
   EXPECT_EQ(ReadBytes(help), Bytes{'h'});
   EXPECT_EQ(ReadBytes(app_ + L"\\" + toolkit::Widen(lost)), Bytes{'l'});
   EXPECT_EQ(form.InstalledFiles.size(), 8u);
-  // Shortcuts: kinds 0, 1 and 3; the unknown file, kind 12 and the entry
-  // past the count make none.
+  // Shortcuts: kinds 0, 1 and 3, and the entry past StartMenuCount, which
+  // only decides whether the pass runs; the unknown file, kind 12 and the
+  // entry past the nine [File] keys make none.
   const std::wstring desktop = Shell(L"Common Desktop", toolkit::Widen("机上.lnk"));
   const std::wstring programs =
       Shell(L"Common Programs", toolkit::Widen("メロディ\\メロディ App.lnk"));
@@ -191,7 +192,9 @@ TEST_F(PassesTest, APackageIsInstalledAndRemovedAgain) {
   for (const std::wstring& link : {desktop, programs, startup}) {
     EXPECT_TRUE(toolkit::FileExists(link)) << toolkit::Narrow(link);
   }
-  EXPECT_EQ(Names(scratch_.File(toolkit::Widen("Common Programs\\メロディ"))).size(), 1u);
+  EXPECT_EQ(Names(scratch_.File(toolkit::Widen("Common Programs\\メロディ"))),
+            (std::vector<std::wstring>{toolkit::Widen("カウント外.lnk"),
+                                       toolkit::Widen("メロディ App.lnk")}));
   EXPECT_FALSE(toolkit::FolderExists(Shell(L"Common Start Menu", toolkit::Widen("メロディ"))));
   // Registry values.
   const struct {
@@ -210,7 +213,7 @@ TEST_F(PassesTest, APackageIsInstalledAndRemovedAgain) {
   DWORD type = REG_NONE;
   EXPECT_FALSE(ReadValue(testKey_, "Other", type));
   EXPECT_EQ(form.PrgAll.Max(), 19);
-  EXPECT_EQ(form.PrgAll.Position(), 9 + 4 + 5);
+  EXPECT_EQ(form.PrgAll.Position(), 9 + 5 + 5);
   EXPECT_EQ(form.btnNext.Text(), "完了");
 
   // Without the desktop box, kind 0 makes no link.
@@ -268,7 +271,7 @@ TEST_F(PassesTest, APackageIsInstalledAndRemovedAgain) {
     EXPECT_FALSE(toolkit::FileExists(link)) << toolkit::Narrow(link);
   }
   for (const auto& v : values) EXPECT_FALSE(ReadValue(testKey_, v.name, type)) << v.name;
-  EXPECT_EQ(form.PrgAll.Position(), 9 + 4 + 5);
+  EXPECT_EQ(form.PrgAll.Position(), 9 + 5 + 5);
 }
 
 // Removal tells when a file of the package could not be deleted: a file

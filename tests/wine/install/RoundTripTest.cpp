@@ -134,10 +134,11 @@ TEST_F(RoundTripTest, ARemovalTakesBackWhatTheInstallationMadeButTheSavedGame) {
                 "\r\nRegistStartMenu=1\r\nRegistry=1\r\nUnInstall=1\r\nProjectName=" + kProject +
                 "\r\nSoftName=メロパッド\r\nVersion=2.0\r\nGroupName=メロディ\r\n"
                 "CreateDesktop=1\r\nPackegeMethod=2\r\n"
-                "[Count]\r\nFileCount=2\r\nStartMenuCount=3\r\nRegistryCount=5\r\nDeleteKey=1\r\n"
+                "[Count]\r\nFileCount=2\r\nStartMenuCount=2000000000\r\nRegistryCount="
+                "5\r\nDeleteKey=1\r\n"
                 "[File]\r\napp.dll=\r\nupgrade.dll=||1|部品\r\n"
                 "[StartMenuItem]\r\n0=机上|app.dll|/d|0\r\n1=メロディ App|APP.DLL|-x|1\r\n"
-                "2=起動|upgrade.dll||3\r\n"
+                "2=起動|upgrade.dll||3\r\n"  // past the two [File] keys: never read
                 "[Registry]\r\n0=%installdir%\\app.dll|" +
                 made + "\\Folder|2|0\r\n1=1234|" + made + "\\Number|2|1\r\n2=258|" + made +
                 "\\Binary|2|2|2\r\n3=255|" + made + "\\Flag|2|3\r\n4=9|" + made +
@@ -187,12 +188,10 @@ TEST_F(RoundTripTest, ARemovalTakesBackWhatTheInstallationMadeButTheSavedGame) {
   // What the installation added, and the values it wrote.
   const std::wstring entryKey = Widen(kEntryKey);
   const std::wstring madeKey = Widen(made);
-  std::vector<std::wstring> added = {L"* pkg\\uninst.uis",
-                                     L"+ Common Desktop\\" + Widen("机上.lnk"),
-                                     L"+ Common Programs\\" + Widen("メロディ"),
-                                     L"+ Common Programs\\" + Widen("メロディ\\メロディ App.lnk"),
-                                     L"+ Common Startup\\" + Widen("起動.lnk"),
-                                     L"+ " + entryKey + L"\\"};
+  std::vector<std::wstring> added = {
+      L"* pkg\\uninst.uis", L"+ Common Desktop\\" + Widen("机上.lnk"),
+      L"+ Common Programs\\" + Widen("メロディ"),
+      L"+ Common Programs\\" + Widen("メロディ\\メロディ App.lnk"), L"+ " + entryKey + L"\\"};
   for (const auto& [name, value] : entry) added.push_back(L"+ " + entryKey + L"|" + Widen(name));
   for (const wchar_t* name : {L"\\", L"|Binary", L"|Flag", L"|Folder", L"|Number"}) {
     added.push_back(L"+ " + madeKey + name);

@@ -190,21 +190,24 @@ TEST_F(UninstallTest, AnInstallationLeavesEntryRecordAndInstallerCopy) {
   }
 }
 
-TEST_F(UninstallTest, AnInstallFolderCodePage932CannotNameLeavesNoEntry) {
-  const std::wstring folder = app_ + L"\u00e9";
-  ::CreateDirectoryW(folder.c_str(), nullptr);
-  WriteText(package_ + L"\\uninst.uis", "[Install]\r\nProjectName=" + kProject + "\r\n");
+// A record that cannot be written (here an older one that may not be
+// replaced) stops the registration before the entry: no entry points at a
+// record that is not there.
+TEST_F(UninstallTest, ARecordThatCannotBeWrittenLeavesNoEntry) {
+  Make(app_, {});
+  WriteText(record_, "[Install]\r\n");
+  testing_support::SetReadOnly(record_, true);
+  WriteText(package_ + L"\\uninst.uis", "[Install]\r\nFolder=%ABSOLUTE%\\" + Narrow(app_) +
+                                            "\r\nProjectName=" + kProject + "\r\n");
   WriteText(package_ + L"\\Install.exe", "MZ");
   Start(L"Install.exe");
   ClickNext();
-  form_->edtFolderInput.SetWideText(folder);
   ClickNext();
-  ASSERT_EQ(prompter.Asked().size(), 1u);
-  EXPECT_EQ(
-      prompter.Asked()[0].message.text,
-      folder + Widen(" の名前はシフト JIS で表せないため、アンインストール情報に記録できません"));
+  testing_support::SetReadOnly(record_, false);
+  EXPECT_EQ(prompter.Messages(),
+            std::vector<std::string>{"ファイル " + Narrow(record_) + " を作成できません"});
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kEntryKey));
-  EXPECT_FALSE(toolkit::FileExists(folder + L"\\uninst.uis"));
+  EXPECT_NE(form_->btnNext.Text(), "完了");
 }
 
 TEST_F(UninstallTest, TheRecordDecidesWhatTheRemovalTakesOnce) {

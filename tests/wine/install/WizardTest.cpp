@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "install/MainForm/Mainform.h"
+#include "install/QvSystemAPI/SystemFolders.h"
 #include "install/script/SetupScript.h"
 #include "tests/wine/install/RecordEntry.h"
 #include "tests/wine/install/RegistryOverride.h"
@@ -19,6 +20,7 @@
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/FileSystem.h"
 #include "toolkit/Text.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -182,6 +184,96 @@ TEST_F(WizardTest, ALicenceAsksForAgreementAndTheCaptionsComeBack) {
   EXPECT_EQ(prompter.Asked()[0].message.caption, "情報");
 }
 
+// Keys act only through what can be used: Enter with Next greyed and Esc
+// with Cancel greyed do nothing, Esc from the read-me text asks to cancel,
+// and the folder label's Alt+F gives the keyboard to the folder field.
+TEST_F(WizardTest, KeysActOnlyThroughButtonsThatCanBeClicked) {
+  const std::wstring target = scratch_.File(L"target");
+  ::CreateDirectoryW(target.c_str(), nullptr);
+  WriteScript("ShowReadMe=1\r\nReadMe=readme.txt\r\nFolder=%ABSOLUTE%\\" + toolkit::Narrow(target) +
+              "\r\n");
+  testing_support::WriteBytes(package_ + L"\\readme.txt", {'R'});
+  TfrmMainForm& form = Start();
+  const auto press = [&](UINT message, WPARAM key) {
+    MSG typed{::GetFocus(), message, key, message == WM_SYSCHAR ? (1 << 29) | 1 : 1};
+    if (!form.PreTranslateMessage(typed)) ::DispatchMessageW(&typed);
+  };
+  const std::string cancel = "作業が完了していませんが中断しますか。";
+  form.btnNextClick();
+  ::SetFocus(form.mmReadMe.Handle());
+  prompter.WillAnswer(MessageAnswer::No);
+  press(WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_EQ(prompter.Messages(), std::vector<std::string>{cancel});
+  form.btnNextClick();
+  ::SetFocus(form.btnNext.Handle());
+  press(WM_SYSCHAR, 'f');
+  EXPECT_EQ(::GetFocus(), form.edtFolderInput.Handle());
+  form.edtFolderInput.SetWideText(L"");
+  press(WM_KEYDOWN, VK_RETURN);
+  EXPECT_EQ(Page(), "folder");
+  form.edtFolderInput.SetWideText(target);
+  press(WM_KEYDOWN, VK_RETURN);
+  EXPECT_EQ(Page(), "progress");
+  EXPECT_FALSE(form.btnCancel.Enabled());
+  press(WM_KEYDOWN, VK_ESCAPE);
+  EXPECT_EQ(Page(), "progress");
+  EXPECT_EQ(prompter.Messages(), std::vector<std::string>{cancel});
+  EXPECT_EQ(passes_.calls, std::vector<std::string>{"files"});
+}
+
+// Refused when Next leaves the folder page, with nothing written or made:
+// a folder no record could hold or no removal could take, and a script that
+// cannot be written, which keeps the page up.
+TEST_F(WizardTest, TheFolderPageRefusesWhatARemovalCouldNotTakeAgain) {
+  const std::wstring foreign = scratch_.File(L"Caf\u00e9\u20ac" + toolkit::Widen("アプリ"));
+  const std::wstring longer =
+      scratch_.File(std::wstring(120, L'x') + L"\\" + std::wstring(120, L'y'));
+  const struct {
+    std::wstring folder;
+    std::string what;
+  } cases[] = {
+      {L"relapp",
+       "ドライブから始まるフォルダではありません。「C:\\Program Files\\…」のようにドライブから"
+       "指定してください"},
+      {L"C:\\", "ドライブのルートです。その下のフォルダを指定してください"},
+      {foreign,
+       "シフト JIS で表せない文字を含んでいます。シフト JIS で表せる名前のフォルダを指定して"
+       "ください"},
+      {longer, "長すぎます。半角 248 文字(全角はその半分)以内のフォルダを指定してください"},
+      {install::GetWindowsDir(),
+       "システムのフォルダです。その下にアプリケーション用のフォルダを指定してください"},
+  };
+  WriteScript("");
+  for (const auto& c : cases) {
+    TfrmMainForm& form = Start();
+    form.btnNextClick();
+    form.edtFolderInput.SetWideText(c.folder);
+    ::SendMessageW(form.btnNext.Handle(), BM_CLICK, 0, 0);
+    ASSERT_FALSE(prompter.Asked().empty());
+    EXPECT_EQ(prompter.Asked().back().message.text,
+              L"インストール先フォルダ「" + c.folder + L"」は" + toolkit::Widen(c.what));
+    EXPECT_EQ(Page(), "folder") << toolkit::Narrow(c.folder);
+    form_.reset();
+  }
+  EXPECT_FALSE(toolkit::FolderExists(foreign) || toolkit::FolderExists(longer));
+  // Held open by another program, the script cannot be written.
+  TfrmMainForm& form = Start();
+  form.btnNextClick();
+  form.edtFolderInput.SetWideText(scratch_.File(L"new"));
+  prompter.WillAnswer(MessageAnswer::Yes);
+  toolkit::UniqueFile held(::CreateFileW((package_ + L"\\uninst.uis").c_str(), GENERIC_READ, 0,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
+  ::SendMessageW(form.btnNext.Handle(), BM_CLICK, 0, 0);
+  held.Reset();
+  EXPECT_EQ(prompter.Asked().back().message.text,
+            package_ + toolkit::Widen("\\uninst.uis に書き込めません"));
+  EXPECT_EQ(Page(), "folder");
+  EXPECT_TRUE(passes_.calls.empty());
+  EXPECT_EQ(
+      install::SetupScript(package_ + L"\\uninst.uis").ReadString("UnInstallOption", "ReadyFolder"),
+      "");
+}
+
 TEST_F(WizardTest, AMissingFolderIsCreatedOnlyWhenTheUserAgrees) {
   for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
     WriteScript("Folder=%ABSOLUTE%\\" + toolkit::Narrow(scratch_.File(L"new")) + "\r\n");
@@ -288,6 +380,7 @@ TEST_F(WizardTest, TheScriptSetsCaptionSizeDesktopBoxAndGroups) {
   ::CreateDirectoryW((programs_ + L"\\Old.Group").c_str(), nullptr);
   testing_support::WriteBytes(programs_ + L"\\notes.txt", {'x'});
   testing_support::WriteBytes(programs_ + L"\\NoExt", {'x'});
+  ::CreateDirectoryW((programs_ + L"\\Caf\u00e9").c_str(), nullptr);  // no Shift-JIS name
   TfrmMainForm& form = Start();
   EXPECT_EQ(form.Text(), "メロパッド セットアップ");
   EXPECT_EQ(form.lblDiskUse.Text(), "2 MB");
