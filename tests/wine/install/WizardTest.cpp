@@ -190,8 +190,9 @@ TEST_F(WizardTest, ALicenceAsksForAgreementAndTheCaptionsComeBack) {
 TEST_F(WizardTest, KeysActOnlyThroughButtonsThatCanBeClicked) {
   const std::wstring target = scratch_.File(L"target");
   ::CreateDirectoryW(target.c_str(), nullptr);
-  WriteScript("ShowReadMe=1\r\nReadMe=readme.txt\r\nFolder=%ABSOLUTE%\\" + toolkit::Narrow(target) +
-              "\r\n");
+  WriteScript("ShowReadMe=1\r\nReadMe=readme.txt\r\nFolder=%SearchFileDir%\\none-" +
+              std::to_string(::GetCurrentProcessId()) + ".exe\r\nNonHitFolder=%ABSOLUTE%\\" +
+              toolkit::Narrow(target) + "\r\n");
   testing_support::WriteBytes(package_ + L"\\readme.txt", {'R'});
   TfrmMainForm& form = Start();
   const auto press = [&](UINT message, WPARAM key) {
@@ -204,7 +205,10 @@ TEST_F(WizardTest, KeysActOnlyThroughButtonsThatCanBeClicked) {
   prompter.WillAnswer(MessageAnswer::No);
   press(WM_KEYDOWN, VK_ESCAPE);
   EXPECT_EQ(prompter.Messages(), std::vector<std::string>{cancel});
+  // Enter while the search for an old version keeps Next greyed.
+  ::PostMessageW(form.edtFolderInput.Handle(), WM_KEYDOWN, VK_RETURN, 1);
   form.btnNextClick();
+  EXPECT_EQ(Page(), "folder");
   ::SetFocus(form.btnNext.Handle());
   press(WM_SYSCHAR, 'f');
   EXPECT_EQ(::GetFocus(), form.edtFolderInput.Handle());
