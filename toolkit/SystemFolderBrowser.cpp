@@ -120,6 +120,7 @@ ItemList ShowBrowser(BROWSEINFOW& info, const ShellFree& free) {
 // call unless it already is.
 std::optional<std::wstring> SystemPrompter::BrowseForFolder(HWND owner,
                                                             const FolderBrowseRequest& request) {
+  const KeptOwnerState kept(owner);
   const ComInitialization com;
   ComPtr<IMalloc> allocator;
   if (FAILED(::SHGetMalloc(allocator.Put()))) return std::nullopt;

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "toolkit/DisabledWindows.h"
 #include "toolkit/Printing.h"
 #include "toolkit/Prompter.h"
 #include "toolkit/Text.h"
@@ -74,6 +75,7 @@ std::vector<std::uint8_t> DeviceModeBytesOf(HGLOBAL deviceMode) {
 // the error display says it instead. PD_NOWARNING keeps the dialog from
 // warning about a missing default printer while it opens.
 bool SystemPrompter::SetUpPrinter(HWND owner, PrinterChoice& choice) {
+  const KeptOwnerState kept(owner);
   if (!AnyPrinterInstalled()) throw std::runtime_error("プリンタがインストールされていません");
   UniqueGlobal deviceMode = DeviceModeFor(choice.deviceMode);
   UniqueGlobal deviceNames = DeviceNamesFor(choice.printerName);

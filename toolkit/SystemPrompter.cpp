@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/DisabledWindows.h"
 #include "toolkit/Prompter.h"
 #include "toolkit/Text.h"
 #include "toolkit/YesNoAllBox.h"
@@ -81,6 +82,7 @@ constexpr size_t kPathBufferLength = 32768;
 
 std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogSettings& settings,
                                           BOOL(WINAPI* dialog)(LPOPENFILENAMEW)) {
+  const KeptOwnerState kept(owner);
   const std::wstring filter = DialogFilter(settings.filter);
   const std::wstring title = Widen(settings.title);
   std::wstring extension = Widen(settings.defaultExtension);
@@ -106,6 +108,7 @@ std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogSettings& 
 }  // namespace
 
 MessageAnswer SystemPrompter::ShowMessage(HWND owner, const MessageRequest& request) {
+  const KeptOwnerState kept(owner);
   const std::wstring caption = Widen(request.caption);
   if (request.buttons == MessageButtons::YesNoAll) {
     return AnswerOf(ShowYesNoAllBox(owner, request.text, caption, IconFlag(request.icon)));

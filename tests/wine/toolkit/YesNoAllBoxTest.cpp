@@ -48,4 +48,23 @@ TEST(YesNoAllBox, EachButtonGivesItsAnswer) {
   }
 }
 
+// A box over a window that a modal window has disabled leaves it disabled:
+// the system enables a box's owner again when the box closes.
+TEST(SystemPrompter, ABoxLeavesItsDisabledOwnerDisabled) {
+  for (const auto buttons :
+       {toolkit::MessageButtons::YesNoCancel, toolkit::MessageButtons::YesNoAll}) {
+    HWND owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                   100, 100, nullptr, nullptr, nullptr, nullptr);
+    ::EnableWindow(owner, FALSE);
+    testing_support::WindowDriver answering(
+        [](HWND window) { return testing_support::IsDialogCaptioned(window, L"Melopad"); },
+        [](HWND box) { ::PostMessageW(box, WM_COMMAND, IDNO, 0); });
+    toolkit::SystemPrompter().ShowMessage(owner, {std::string_view("保存しますか?"), "Melopad",
+                                                  buttons, toolkit::MessageIcon::Question});
+    EXPECT_TRUE(answering.Acted());
+    EXPECT_FALSE(::IsWindowEnabled(owner));
+    ::DestroyWindow(owner);
+  }
+}
+
 }  // namespace
