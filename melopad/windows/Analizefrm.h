@@ -82,6 +82,8 @@ class TAnalizeForm : public toolkit::Form {
   melopad::Melody& melody_;
   // The title as it was before the rule being applied.
   std::string title_;
-  // Where the progress bar stands, kept here to save asking the bar.
+  // Where the progress bar stands or is to stand once the window paints.
   int shownProgress_ = 0;
+  // When the window last painted during a merge (tick count).
+  ULONGLONG lastPainted_ = 0;
 };
