@@ -21,6 +21,7 @@ void Melody::InsertScoreLine(std::string line) {
   // Right after the selection; at the top when lines exist but none is
   // selected; at the end when the last line is selected or there is none.
   const int position = selected_ < Count() - 1 ? selected_ + 1 : Count();
+  Record(position, position, {line});
   lines_.insert(lines_.begin() + position, std::move(line));
   tickPositions_.ChangedFrom(position);
   selected_ = position;
@@ -31,6 +32,7 @@ void Melody::InsertScoreLine(std::string line) {
 
 void Melody::DeleteLine(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("no score line at this index");
+  Record(index, index + 1, {});
   lines_.erase(lines_.begin() + index);
   tickPositions_.ChangedFrom(index);
   modified_ = true;
@@ -49,6 +51,7 @@ void Melody::DeleteLine(int index) {
 
 void Melody::Clear() {
   const bool hadSelection = selected_ != kNoSelection;
+  Record(0, Count(), {});
   lines_.clear();
   tickPositions_.Clear();
   selected_ = kNoSelection;
@@ -60,6 +63,7 @@ void Melody::ReplaceLines(int first, int end, std::vector<std::string> lines) {
   if (first < 0 || first > end || end > Count()) {
     throw std::out_of_range("no score lines in this range");
   }
+  Record(first, end, lines);
   const auto from = lines_.begin() + first;
   lines_.insert(lines_.erase(from, lines_.begin() + end), std::make_move_iterator(lines.begin()),
                 std::make_move_iterator(lines.end()));
@@ -69,6 +73,12 @@ void Melody::ReplaceLines(int first, int end, std::vector<std::string> lines) {
   selected_ = kNoSelection;
   NotifyLinesChanged(first);
   if (hadSelection) NotifySelectionChanged();
+}
+
+void Melody::Record(int first, int end, const std::vector<std::string>& inserted) const {
+  if (recorder_ == nullptr) return;
+  const std::vector<std::string> removed(lines_.begin() + first, lines_.begin() + end);
+  recorder_->LinesReplaced(first, removed, inserted);
 }
 
 Melody::ChangeBatch::ChangeBatch(Melody& melody) : melody_(melody) {

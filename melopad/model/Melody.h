@@ -31,6 +31,18 @@ class MelodyObserver {
   ~MelodyObserver() = default;
 };
 
+// Told about every change of the lines with what was there before, so that
+// the change can be taken back (see EditHistory).
+class LineChangeRecorder {
+ public:
+  // The lines `removed` at `first` gave way to `inserted`.
+  virtual void LinesReplaced(int first, const std::vector<std::string>& removed,
+                             const std::vector<std::string>& inserted) = 0;
+
+ protected:
+  ~LineChangeRecorder() = default;
+};
+
 class Melody {
  public:
   static constexpr int kNoSelection = -1;
@@ -96,6 +108,9 @@ class Melody {
 
   // The observer must outlive the melody or be removed with nullptr.
   void SetObserver(MelodyObserver* observer) { observer_ = observer; }
+  // The same for the recorder of line changes; none by default, and then no
+  // change costs a copy of what it replaces.
+  void SetRecorder(LineChangeRecorder* recorder) { recorder_ = recorder; }
 
  private:
   std::vector<std::string> lines_;
@@ -106,6 +121,8 @@ class Melody {
   int lengthIndex_ = 4;
   bool modified_ = false;
   MelodyObserver* observer_ = nullptr;
+  LineChangeRecorder* recorder_ = nullptr;
+  void Record(int first, int end, const std::vector<std::string>& inserted) const;
   void NotifyLinesChanged(int first);
   void NotifySelectionChanged();
   void EndBatch();
