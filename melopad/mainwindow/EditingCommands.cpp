@@ -8,11 +8,11 @@
 // selection.
 void TMelopadForm::DeleteButtonClick() {
   const int selected = melody_.SelectedIndex();
-  if (selected >= 0) melody_.DeleteLine(selected);
+  if (selected >= 0) AsEditStep([&] { melody_.DeleteLine(selected); });
 }
 
 void TMelopadForm::PauseButtonClick() {
-  melody_.InsertScoreLine(melody_.MakeRestLine());
+  AsEditStep([&] { melody_.InsertScoreLine(melody_.MakeRestLine()); });
 }
 
 void TMelopadForm::ScoreListBoxKeyDown(WPARAM key) {
@@ -25,7 +25,50 @@ void TMelopadForm::MnuOptionSongNameClick() {
   TSongNameDialog& dialog = services_.songName;
   dialog.NameEdit.SetText(melody_.SongName());
   if (dialog.ShowModal() == toolkit::kModalNone) return;
-  melody_.SetSongName(dialog.NameEdit.Text());
+  AsEditStep([&] {
+    melody_.SetSongName(dialog.NameEdit.Text());
+    SetText(melody_.SongName());
+    melody_.SetModified(true);
+  });
+}
+
+void TMelopadForm::AsEditStep(const std::function<void()>& change,
+                              melopad::EditHistory::Kind kind) {
+  history_.Begin();
+  try {
+    change();
+  } catch (...) {
+    // What the change did before it failed is still one step.
+    history_.End(kind);
+    UpdateEditMenu();
+    throw;
+  }
+  history_.End(kind);
+  UpdateEditMenu();
+}
+
+void TMelopadForm::StartEditHistory(bool saved) {
+  history_.Clear(saved);
+  UpdateEditMenu();
+}
+
+void TMelopadForm::MnuEditUndoClick() {
+  history_.Undo();
+  ShowUndoneState();
+}
+
+void TMelopadForm::MnuEditRedoClick() {
+  history_.Redo();
+  ShowUndoneState();
+}
+
+void TMelopadForm::ShowUndoneState() {
   SetText(melody_.SongName());
-  melody_.SetModified(true);
+  ShowMelodySettings();
+  UpdateEditMenu();
+}
+
+void TMelopadForm::UpdateEditMenu() {
+  MnuEditUndo.SetEnabled(history_.CanUndo());
+  MnuEditRedo.SetEnabled(history_.CanRedo());
 }

@@ -41,6 +41,7 @@ void TMelopadForm::MnuNewClick() {
   melody_.SetSongName({});
   SaveDialog.fileName.clear();
   melody_.SetModified(false);
+  StartEditHistory(true);
 }
 
 void TMelopadForm::MnuLoadAlsClick() {

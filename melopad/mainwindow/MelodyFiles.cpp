@@ -38,6 +38,7 @@ void TMelopadForm::WriteAlsFile(const std::wstring& path) {
   AskSongNameIfMissing();
   toolkit::WriteWholeFile(path, melopad::EncodeAlsFile(melody_));
   melody_.SetModified(false);
+  history_.MarkSaved();
   SaveDialog.fileName = path;
 }
 
@@ -59,12 +60,14 @@ void TMelopadForm::LoadAlsFile(const std::wstring& path) {
       SetText(melody_.SongName());
       SaveDialog.fileName.clear();
       melody_.SetModified(true);
+      StartEditHistory(false);
       throw;
     }
   }
   ShowMelodySettings();
   SetText(melody_.SongName());
   SaveDialog.fileName = path;
+  StartEditHistory(!melody_.Modified());
   if (outcome.LoadIncomplete) {
     toolkit::Application& application = toolkit::Application::Current();
     application.Prompts().ShowMessage(Handle(),

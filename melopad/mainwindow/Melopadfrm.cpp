@@ -88,6 +88,7 @@ void TMelopadForm::Construct(std::wstring_view firstArgument) {
   BuildLengthButtons();
   LoadCommandLineMelody(firstArgument);
   melody_.SetModified(false);
+  StartEditHistory(true);
   splash.Release();
   InstallAutoPlay();
 }

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "melopad/controls/WheelUpDown.h"
 #include "melopad/mainwindow/KeyPanel.h"
+#include "melopad/model/EditHistory.h"
 #include "melopad/model/Melody.h"
 #include "melopad/model/Notes.h"
 #include "toolkit/Control.h"
@@ -64,6 +66,10 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void MnuOptionSongNameClick();
   void MnuOptionAnalizeClick();
   void MnuKeyMapClick();
+  // Takes back the last change of the melody, or does again what was taken
+  // back.
+  void MnuEditUndoClick();
+  void MnuEditRedoClick();
 
   // The menu commands.
   void MnuNewClick();
@@ -106,6 +112,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   std::array<toolkit::Image, melopad::kLengthCount> LengthImages;
 
   toolkit::MenuItem MnuFile, MnuNew, MnuLoadAls, MnuSaveAls, MnuFilePartition, MnuFileExit;
+  toolkit::MenuItem MnuEdit, MnuEditUndo, MnuEditRedo;
   toolkit::MenuItem MnuOption, MnuOptionSongName, MnuOptionAnalize;
   toolkit::MenuItem MnuHelp, MnuHelpHelp, MnuKeyMap, MnuHelpHomepage, MnuHelpPartition,
       MnuHelpVersion;
@@ -154,6 +161,15 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void KeyPanelClick(int keyIndex);
   void PlayFrom(int startIndex);
   void FocusScoreList();
+  // A change of the melody made as one step of its history.
+  void AsEditStep(const std::function<void()>& change,
+                  melopad::EditHistory::Kind kind = melopad::EditHistory::Kind::kChange);
+  // The history starts anew, from a state saved or not.
+  void StartEditHistory(bool saved);
+  // After an undo or redo: the caption and the value controls show the
+  // melody's, and the menu what can be undone and redone.
+  void ShowUndoneState();
+  void UpdateEditMenu();
 
   // The score list follows every change of the melody.
   void LinesChanged(int first) override;
@@ -166,5 +182,6 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   toolkit::UniqueFont lengthButtonFont_;
   toolkit::ToolTip keyHints_;
   melopad::Melody melody_;
+  melopad::EditHistory history_{melody_};
   bool autoPlayInstalled_ = false;
 };

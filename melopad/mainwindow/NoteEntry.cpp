@@ -98,7 +98,9 @@ void TMelopadForm::KeyPanelMouseUp(int keyIndex) {
 }
 
 void TMelopadForm::KeyPanelClick(int keyIndex) {
-  melody_.InsertScoreLine(melody_.MakeNoteLine(KeyPanels[static_cast<size_t>(keyIndex)].Tag));
+  AsEditStep([&] {
+    melody_.InsertScoreLine(melody_.MakeNoteLine(KeyPanels[static_cast<size_t>(keyIndex)].Tag));
+  });
 }
 
 // The checks run in this order, each on its own.

@@ -24,7 +24,8 @@ void TMelopadForm::PlayFrom(int startIndex) {
 
 void TMelopadForm::MnuOptionAnalizeClick() {
   TAnalizeForm analysis(Handle(), melody_);
-  analysis.ShowModal();
+  // A whole merge of rests is one step, however many lines it merged.
+  AsEditStep([&] { analysis.ShowModal(); });
   // Merging rests may have made another length current.
   ShowCurrentLength();
 }

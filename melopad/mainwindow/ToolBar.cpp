@@ -39,7 +39,11 @@ void TMelopadForm::PlaceToolBar() {
   Label1.SetFont(toolBarLabelFont_.Get());
   HyoshiLabel.SetFont(toolBarLabelFont_.Get());
   // Changing either value is not a change of the melody's notes: Modified stays.
-  TempoUpDown.OnChange = [this] { melody_.SetTempo(TempoUpDown.Position()); };
+  // A run of tempo steps is one step of the history.
+  TempoUpDown.OnChange = [this] {
+    AsEditStep([this] { melody_.SetTempo(TempoUpDown.Position()); },
+               melopad::EditHistory::Kind::kTempo);
+  };
   HyoushiUpDown.OnChange = [this] { melody_.SetHyoushi(HyoushiUpDown.Position()); };
 }
 

@@ -16,7 +16,9 @@ EditHistory::State EditHistory::Now() const {
   return {melody_.SongName(), melody_.Tempo(), melody_.SelectedIndex()};
 }
 
+// A step begun inside another is part of it.
 void EditHistory::Begin() {
+  if (depth_++ > 0) return;
   open_.emplace();
   open_->before = Now();
 }
@@ -34,6 +36,7 @@ bool EditHistory::JoinsLastStep(const Step& step) const {
 }
 
 void EditHistory::End(Kind kind) {
+  if (depth_ > 0 && --depth_ > 0) return;
   if (!open_) return;
   Step step = std::move(*open_);
   open_.reset();
@@ -93,11 +96,12 @@ void EditHistory::MarkSaved() {
   saved_ = done_;
 }
 
-void EditHistory::Clear() {
+void EditHistory::Clear(bool saved) {
   steps_.clear();
   done_ = 0;
-  saved_ = 0;
+  saved_ = saved ? std::optional<std::size_t>(0) : std::nullopt;
   open_.reset();
+  depth_ = 0;
 }
 
 }  // namespace melopad

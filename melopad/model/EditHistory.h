@@ -49,8 +49,9 @@ class EditHistory : private LineChangeRecorder {
 
   // The melody as it is now was saved.
   void MarkSaved();
-  // A new or opened melody: no steps, and its state counts as saved.
-  void Clear();
+  // A new or opened melody: no steps, and its state counts as saved unless
+  // it is not (lines rescued from a damaged file, say).
+  void Clear(bool saved = true);
 
  private:
   struct LineChange {
@@ -79,6 +80,7 @@ class EditHistory : private LineChangeRecorder {
   // state can no longer be reached.
   std::optional<std::size_t> saved_ = 0;
   std::optional<Step> open_;
+  int depth_ = 0;
 };
 
 }  // namespace melopad

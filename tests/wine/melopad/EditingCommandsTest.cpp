@@ -2,6 +2,10 @@
 // score list's keys, the context menu and the rename entry.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "melopad/model/ScoreLine.h"
 #include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/TestFiles.h"
@@ -152,6 +156,44 @@ TEST_F(EditingCommandsTest, ChangingOnlyTheTempoDoesNotAskOnClosing) {
   form.Close();
   EXPECT_FALSE(form.Visible());
   EXPECT_TRUE(prompter.Asked().empty());
+}
+
+// A user's changes taken back one by one to the file as it was opened, which
+// saves byte for byte as it was read, and done again up to the last change.
+TEST_F(EditingCommandsTest, UndoGoesBackToTheFileAsOpenedAndRedoForward) {
+  testing_support::ScratchFolder folder;
+  const std::vector<std::uint8_t> song{0xE1, 0xF0, 0x41, 0xFD, 0xF1, 0x7E,
+                                       0xC4, 0x27, 0xC4, 0x29, 0xFF};
+  testing_support::WriteBytes(folder.File(L"song.als"), song);
+  TMelopadForm form(Services(), folder.File(L"song.als"));
+  const auto command = [&](const toolkit::MenuItem& item) {
+    ::SendMessageW(form.Handle(), WM_COMMAND, static_cast<WPARAM>(item.Id()), 0);
+  };
+  EXPECT_FALSE(form.MnuEditUndo.Enabled());
+  std::vector<std::vector<std::string>> states = {form.Melody().Lines()};
+  form.Melody().SetSelectedIndex(0);
+  for (const char key : {'q', 'w'}) {
+    form.ScoreListBoxKeyPress(key);
+    states.push_back(form.Melody().Lines());
+  }
+  PressDelete(form);
+  states.push_back(form.Melody().Lines());
+  form.PauseButtonClick();
+  states.push_back(form.Melody().Lines());
+  for (std::size_t i = states.size() - 1; i-- > 0;) {
+    command(form.MnuEditUndo);
+    EXPECT_EQ(form.Melody().Lines(), states[i]) << "undone to " << i;
+  }
+  EXPECT_FALSE(form.Melody().Modified());
+  EXPECT_FALSE(form.MnuEditUndo.Enabled());
+  form.WriteAlsFile(folder.File(L"again.als"));
+  EXPECT_EQ(testing_support::ReadBytes(folder.File(L"again.als")), song);
+  for (std::size_t i = 1; i < states.size(); ++i) {
+    command(form.MnuEditRedo);
+    EXPECT_EQ(form.Melody().Lines(), states[i]) << "redone to " << i;
+  }
+  EXPECT_TRUE(form.Melody().Modified());
+  EXPECT_FALSE(form.MnuEditRedo.Enabled());
 }
 
 }  // namespace

@@ -45,17 +45,20 @@ TEST_F(MainWindowTest, StartsEmptyWithTheDesignedWindow) {
   }
 }
 
-TEST_F(MainWindowTest, MainMenuHasItsThreeMenusAndTheirEntries) {
+TEST_F(MainWindowTest, MainMenuHasItsMenusAndTheirEntries) {
   TMelopadForm form(Services());
   HMENU bar = ::GetMenu(form.Handle());
-  ASSERT_EQ(::GetMenuItemCount(bar), 3);
+  ASSERT_EQ(::GetMenuItemCount(bar), 4);
   EXPECT_EQ(MenuCaption(bar, 0), "ファイル(&F)");
-  EXPECT_EQ(MenuCaption(bar, 1), "オプション(&O)");
-  EXPECT_EQ(MenuCaption(bar, 2), "ヘルプ(&H)");
+  EXPECT_EQ(MenuCaption(bar, 1), "編集(&E)");
+  EXPECT_EQ(MenuCaption(bar, 2), "オプション(&O)");
+  EXPECT_EQ(MenuCaption(bar, 3), "ヘルプ(&H)");
+  EXPECT_EQ(form.MnuEditUndo.Caption(), "元に戻す(&U)\tCtrl+Z");
+  EXPECT_EQ(form.MnuEditRedo.Caption(), "やり直し(&R)\tCtrl+Y");
   EXPECT_EQ(form.MnuLoadAls.Caption(), "alsファイルの読み込み(&O)...");
   EXPECT_EQ(form.MnuFileExit.Caption(), "終了(&X)\tCtrl+X");
   EXPECT_EQ(form.MnuHelpHomepage.Caption(), "Brightlark Onlineへアクセス");
-  EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 2)), 5);
+  EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(bar, 3)), 5);
 }
 
 TEST_F(MainWindowTest, AMelodyFileOnTheCommandLineIsLoadedWhateverTheExtensionsCase) {
