@@ -1,5 +1,7 @@
 #include "melopad/model/EditHistory.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 namespace melopad {
@@ -24,10 +26,27 @@ void EditHistory::Begin() {
 }
 
 // Only changes inside a step are kept; the lines loaded from a file, say,
-// are the start of the history, not a step in it.
+// are the start of the history, not a step in it. Of a change only the
+// lines that differ are kept: the lines it left as they were at either end
+// are trimmed off.
 void EditHistory::LinesReplaced(int first, const std::vector<std::string>& removed,
                                 const std::vector<std::string>& inserted) {
-  if (open_) open_->changes.push_back({first, removed, inserted});
+  if (!open_) return;
+  const std::size_t shorter = std::min(removed.size(), inserted.size());
+  std::size_t head = 0;
+  while (head < shorter && removed[head] == inserted[head]) ++head;
+  std::size_t tail = 0;
+  while (tail < shorter - head &&
+         removed[removed.size() - 1 - tail] == inserted[inserted.size() - 1 - tail]) {
+    ++tail;
+  }
+  if (head + tail == removed.size() && head + tail == inserted.size()) return;
+  open_->changes.push_back(
+      {first + static_cast<int>(head),
+       std::vector<std::string>(removed.begin() + static_cast<std::ptrdiff_t>(head),
+                                removed.end() - static_cast<std::ptrdiff_t>(tail)),
+       std::vector<std::string>(inserted.begin() + static_cast<std::ptrdiff_t>(head),
+                                inserted.end() - static_cast<std::ptrdiff_t>(tail))});
 }
 
 bool EditHistory::JoinsLastStep(const Step& step) const {

@@ -66,6 +66,7 @@ class EditHistory : private LineChangeRecorder {
     Kind kind = Kind::kChange;
   };
 
+  bool Recording() const override { return open_.has_value(); }
   void LinesReplaced(int first, const std::vector<std::string>& removed,
                      const std::vector<std::string>& inserted) override;
   State Now() const;

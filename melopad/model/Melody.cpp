@@ -76,7 +76,7 @@ void Melody::ReplaceLines(int first, int end, std::vector<std::string> lines) {
 }
 
 void Melody::Record(int first, int end, const std::vector<std::string>& inserted) const {
-  if (recorder_ == nullptr) return;
+  if (recorder_ == nullptr || !recorder_->Recording()) return;
   const std::vector<std::string> removed(lines_.begin() + first, lines_.begin() + end);
   recorder_->LinesReplaced(first, removed, inserted);
 }

@@ -35,6 +35,8 @@ class MelodyObserver {
 // the change can be taken back (see EditHistory).
 class LineChangeRecorder {
  public:
+  // Whether changes are wanted now; when not, no copy is made of them.
+  virtual bool Recording() const = 0;
   // The lines `removed` at `first` gave way to `inserted`.
   virtual void LinesReplaced(int first, const std::vector<std::string>& removed,
                              const std::vector<std::string>& inserted) = 0;
