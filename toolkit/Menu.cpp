@@ -56,10 +56,14 @@ void Menu::Append(HMENU parent, const MenuEntry& entry) {
     return;
   }
   if (entry.shortcut) {
-    caption += L"\tCtrl+";
+    caption += entry.shortcut->shift ? L"\tCtrl+Shift+" : L"\tCtrl+";
     caption += static_cast<wchar_t>(entry.shortcut->key);
-    shortcuts_.push_back(
-        {FVIRTKEY | FCONTROL, static_cast<WORD>(entry.shortcut->key), static_cast<WORD>(id)});
+  }
+  std::vector<Shortcut> keys = entry.moreShortcuts;
+  if (entry.shortcut) keys.push_back(*entry.shortcut);
+  for (const Shortcut& key : keys) {
+    const BYTE modifiers = FVIRTKEY | FCONTROL | (key.shift ? FSHIFT : 0);
+    shortcuts_.push_back({modifiers, static_cast<WORD>(key.key), static_cast<WORD>(id)});
   }
   ::AppendMenuW(parent, MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());
   if (entry.onClick) handlers_[id] = entry.onClick;

@@ -14,10 +14,11 @@
 
 namespace toolkit {
 
-// A Ctrl+letter shortcut, shown beside the caption and active while the
-// menu's window is active.
+// A Ctrl+letter shortcut, with Shift too when `shift` is set, shown beside
+// the caption and active while the menu's window is active.
 struct Shortcut {
   char key;
+  bool shift = false;
 };
 
 // A menu entry as its window sees it after the menu is built.
@@ -43,6 +44,8 @@ struct MenuEntry {
   std::function<void()> onClick;
   std::optional<Shortcut> shortcut;
   std::vector<MenuEntry> items;  // entries of a submenu
+  // Further shortcuts of the entry, active but not shown.
+  std::vector<Shortcut> moreShortcuts;
 };
 
 inline MenuEntry MenuSeparator(MenuItem* item = nullptr) {

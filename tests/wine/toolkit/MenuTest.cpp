@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdlib>
+#include <tuple>
+#include <vector>
 
 #include "tests/wine/support/WindowTest.h"
 #include "toolkit/Form.h"
@@ -12,7 +15,7 @@ namespace {
 class MenuTest : public testing_support::WindowTest {};
 
 TEST_F(MenuTest, EntriesKeepTheirCaptionsAndRunTheirHandlers) {
-  toolkit::MenuItem file, open, exit, separator;
+  toolkit::MenuItem file, open, exit, separator, redo;
   int opened = 0;
   int exited = 0;
   toolkit::MenuBar menu({
@@ -24,6 +27,7 @@ TEST_F(MenuTest, EntriesKeepTheirCaptionsAndRunTheirHandlers) {
            {"開く(&O)...", &open, [&] { ++opened; }},
            toolkit::MenuSeparator(&separator),
            {"終了(&X)", &exit, [&] { ++exited; }, toolkit::Shortcut{'X'}},
+           {"やり直し(&R)", &redo, [] {}, toolkit::Shortcut{'Y'}, {}, {{'Z', true}}},
        }},
   });
   EXPECT_EQ(open.Caption(), "開く(&O)...");
@@ -33,7 +37,17 @@ TEST_F(MenuTest, EntriesKeepTheirCaptionsAndRunTheirHandlers) {
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(exited, 1);
   EXPECT_FALSE(menu.Dispatch(separator.Id()));
-  EXPECT_NE(menu.Accelerators(), nullptr);
+  // Every shortcut is a key of the table; only the first one is shown.
+  EXPECT_EQ(redo.Caption(), "やり直し(&R)\tCtrl+Y");
+  std::vector<ACCEL> keys(
+      static_cast<std::size_t>(::CopyAcceleratorTableW(menu.Accelerators(), nullptr, 0)));
+  ::CopyAcceleratorTableW(menu.Accelerators(), keys.data(), static_cast<int>(keys.size()));
+  std::vector<std::tuple<int, int, int>> found;
+  for (const ACCEL& key : keys) found.emplace_back(key.fVirt, key.key, key.cmd);
+  EXPECT_EQ(found,
+            (std::vector<std::tuple<int, int, int>>{{FVIRTKEY | FCONTROL, 'X', exit.Id()},
+                                                    {FVIRTKEY | FCONTROL | FSHIFT, 'Z', redo.Id()},
+                                                    {FVIRTKEY | FCONTROL, 'Y', redo.Id()}}));
 }
 
 TEST_F(MenuTest, ItemsCanBeDisabled) {
