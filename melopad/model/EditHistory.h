@@ -12,19 +12,40 @@
 
 namespace melopad {
 
+// What a step changes apart from the lines.
+struct EditState {
+  std::string songName;
+  int tempo = kDefaultTempo;
+  int selected = Melody::kNoSelection;
+  bool operator==(const EditState&) const = default;
+};
+
+// How a step joins the one before it: a tempo changed step by step (a run of
+// wheel clicks) is one step as long as nothing else came between.
+enum class EditKind { kChange, kTempo };
+
+namespace edit_history {
+
+// The lines `removed` at `first` gave way to `inserted`.
+struct LineChange {
+  int first = 0;
+  std::vector<std::string> removed;
+  std::vector<std::string> inserted;
+};
+
+struct Step {
+  std::vector<LineChange> changes;
+  EditState before;
+  EditState after;
+  EditKind kind = EditKind::kChange;
+};
+
+}  // namespace edit_history
+
 class EditHistory : private LineChangeRecorder {
  public:
-  // What a step leaves unchanged apart from the lines.
-  struct State {
-    std::string songName;
-    int tempo = kDefaultTempo;
-    int selected = Melody::kNoSelection;
-    bool operator==(const State&) const = default;
-  };
-
-  // How a step joins the one before it: a tempo changed step by step (a run
-  // of wheel clicks) is one step as long as nothing else came between.
-  enum class Kind { kChange, kTempo };
+  using State = EditState;
+  using Kind = EditKind;
 
   // Watches `melody`, which must outlive the history or be left first
   // (destroying the history leaves it).
@@ -54,17 +75,8 @@ class EditHistory : private LineChangeRecorder {
   void Clear(bool saved = true);
 
  private:
-  struct LineChange {
-    int first = 0;
-    std::vector<std::string> removed;
-    std::vector<std::string> inserted;
-  };
-  struct Step {
-    std::vector<LineChange> changes;
-    State before;
-    State after;
-    Kind kind = Kind::kChange;
-  };
+  using LineChange = edit_history::LineChange;
+  using Step = edit_history::Step;
 
   bool Recording() const override { return open_.has_value(); }
   void LinesReplaced(int first, const std::vector<std::string>& removed,
