@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "melopad/model/Notes.h"
 #include "melopad/model/ScoreLine.h"
+#include "melopad/model/Transpose.h"
 
 namespace melopad {
 namespace {
@@ -82,6 +85,30 @@ TEST(ParseScoreLine, RejectsLinesWithoutTwoNumbers) {
   for (const char* line : {"", "a b 12", "a b x 34", "a b 12 3x", "a b  34"}) {
     EXPECT_THROW(ParseScoreLine(line), std::invalid_argument) << '"' << line << '"';
   }
+}
+
+// Notes move with their labels as if typed; rests stay; a note that would
+// leave the keyboard's 36 pitches leaves every line as it was.
+TEST(TransposedLines, MovesNotesWithinTheKeyboardOnly) {
+  const auto note = [](int pitch, int lengthIndex) {
+    return ComposeScoreLine(PitchLabel(pitch), lengthIndex, pitch);
+  };
+  const std::string rest = ComposeScoreLine(kRestLabel, 3, kRestPitch);
+  const std::vector<std::string> lines = {note(kLowestPitch, 4), rest, note(60, 13)};
+  const struct {
+    int semitones;
+    std::optional<std::vector<std::string>> expected;
+  } cases[] = {
+      {1, std::vector<std::string>{note(kLowestPitch + 1, 4), rest, note(61, 13)}},
+      {12, std::vector<std::string>{note(kLowestPitch + 12, 4), rest, note(72, 13)}},
+      {kHighestPitch - 60,
+       std::vector<std::string>{note(kLowestPitch + 14, 4), rest, note(74, 13)}},
+      {kHighestPitch - 59, std::nullopt},
+      {-1, std::nullopt},
+      {0, lines},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TransposedLines(lines, c.semitones), c.expected) << c.semitones;
 }
 
 }  // namespace
