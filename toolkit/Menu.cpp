@@ -57,7 +57,7 @@ void Menu::Append(HMENU parent, const MenuEntry& entry) {
   }
   if (entry.shortcut) {
     caption += entry.shortcut->shift ? L"\tCtrl+Shift+" : L"\tCtrl+";
-    caption += static_cast<wchar_t>(entry.shortcut->key);
+    caption += KeyName(entry.shortcut->key);
   }
   std::vector<Shortcut> keys = entry.moreShortcuts;
   if (entry.shortcut) keys.push_back(*entry.shortcut);
@@ -67,6 +67,22 @@ void Menu::Append(HMENU parent, const MenuEntry& entry) {
   }
   ::AppendMenuW(parent, MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());
   if (entry.onClick) handlers_[id] = entry.onClick;
+}
+
+// How a shortcut's key is written beside a caption.
+std::wstring Menu::KeyName(WORD key) {
+  switch (key) {
+    case VK_UP:
+      return L"↑";
+    case VK_DOWN:
+      return L"↓";
+    case VK_DELETE:
+      return L"Del";
+    case VK_INSERT:
+      return L"Ins";
+    default:
+      return std::wstring(1, static_cast<wchar_t>(key));
+  }
 }
 
 bool Menu::Dispatch(int id) const {

@@ -14,10 +14,11 @@
 
 namespace toolkit {
 
-// A Ctrl+letter shortcut, with Shift too when `shift` is set, shown beside
-// the caption and active while the menu's window is active.
+// A Ctrl shortcut, with Shift too when `shift` is set, shown beside the
+// caption and active while the menu's window is active. The key is a letter
+// or a virtual key such as VK_UP.
 struct Shortcut {
-  char key;
+  WORD key;
   bool shift = false;
 };
 
@@ -69,6 +70,7 @@ class Menu {
   void Build(UniqueMenu root, const std::vector<MenuEntry>& entries);
 
  private:
+  static std::wstring KeyName(WORD key);
   void Append(HMENU parent, const MenuEntry& entry);
 
   UniqueMenu menu_;

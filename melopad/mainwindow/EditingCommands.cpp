@@ -1,14 +1,58 @@
 // The editing commands of the tool bar, the score list's keys and the
 // Options menu: delete a line, insert a rest, rename.
+#include <algorithm>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
 #include "melopad/mainwindow/Melopadfrm.h"
+#include "melopad/model/Transpose.h"
 #include "melopad/windows/Songnamediag.h"
 #include "toolkit/Application.h"
 
 // Deletes the selected line, silently and without asking; nothing without a
 // selection.
+// A range goes whole, and then the line that moved up into its place is
+// selected, or the new last line, as for one line.
 void TMelopadForm::DeleteButtonClick() {
-  const int selected = melody_.SelectedIndex();
-  if (selected >= 0) AsEditStep([&] { melody_.DeleteLine(selected); });
+  const auto [first, last] = melody_.SelectedRange();
+  if (first > last) return;
+  AsEditStep([&] {
+    if (first == last) {
+      melody_.DeleteLine(first);
+      return;
+    }
+    melody_.ReplaceLines(first, last + 1, {});
+    melody_.SetSelectedIndex(std::min(first, melody_.Count() - 1));
+  });
+}
+
+void TMelopadForm::MnuEditSelectAllClick() {
+  melody_.SetSelectionRange(0, melody_.Count() - 1);
+}
+
+// Only when every selected note stays on the keyboard; the range stays
+// selected.
+void TMelopadForm::TransposeSelection(int semitones) {
+  const auto [first, last] = melody_.SelectedRange();
+  if (first > last) return;
+  const std::span<const std::string> lines(melody_.Lines().begin() + first,
+                                           static_cast<std::size_t>(last - first + 1));
+  std::optional<std::vector<std::string>> moved = melopad::TransposedLines(lines, semitones);
+  if (!moved) {
+    toolkit::Application& application = toolkit::Application::Current();
+    application.Prompts().ShowMessage(
+        Handle(), {"音符が鍵盤の音域(C-2～B-4)を超えるため、移調できません", application.Title(),
+                   toolkit::MessageButtons::Ok, toolkit::MessageIcon::Information});
+    return;
+  }
+  const int anchor = melody_.AnchorIndex();
+  const int caret = melody_.SelectedIndex();
+  AsEditStep([&] {
+    melody_.ReplaceLines(first, last + 1, std::move(*moved));
+    melody_.SetSelectionRange(anchor, caret);
+  });
 }
 
 void TMelopadForm::PauseButtonClick() {
@@ -68,7 +112,14 @@ void TMelopadForm::ShowUndoneState() {
   UpdateEditMenu();
 }
 
+// Entries that cannot act are greyed.
 void TMelopadForm::UpdateEditMenu() {
   MnuEditUndo.SetEnabled(history_.CanUndo());
   MnuEditRedo.SetEnabled(history_.CanRedo());
+  MnuEditSelectAll.SetEnabled(melody_.Count() > 0);
+  const bool selected = melody_.SelectedIndex() != melopad::Melody::kNoSelection;
+  for (toolkit::MenuItem* item :
+       {&MnuEditSemitoneUp, &MnuEditSemitoneDown, &MnuEditOctaveUp, &MnuEditOctaveDown}) {
+    item->SetEnabled(selected);
+  }
 }

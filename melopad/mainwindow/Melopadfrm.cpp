@@ -156,8 +156,15 @@ void TMelopadForm::MnuHelpVersionClick() {
 void TMelopadForm::LinesChanged(int first) {
   ScoreListBox.SetCount(melody_.Count());
   ScoreListBox.InvalidateFrom(first);
+  UpdateEditMenu();
 }
 
+// The list shows the selected line itself; the other lines of a range are
+// drawn selected by the view, so a range that comes or goes redraws it.
 void TMelopadForm::SelectionChanged(int index) {
   if (ScoreListBox.ItemIndex() != index) ScoreListBox.SetItemIndex(index);
+  const bool ranged = melody_.AnchorIndex() != melopad::Melody::kNoSelection;
+  if (ranged || rangeShown_) ScoreListBox.Invalidate();
+  rangeShown_ = ranged;
+  UpdateEditMenu();
 }

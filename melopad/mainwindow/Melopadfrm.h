@@ -70,6 +70,9 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   // back.
   void MnuEditUndoClick();
   void MnuEditRedoClick();
+  void MnuEditSelectAllClick();
+  // Moves the selected notes by semitones (12 an octave).
+  void TransposeSelection(int semitones);
 
   // The menu commands.
   void MnuNewClick();
@@ -112,7 +115,8 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   std::array<toolkit::Image, melopad::kLengthCount> LengthImages;
 
   toolkit::MenuItem MnuFile, MnuNew, MnuLoadAls, MnuSaveAls, MnuFilePartition, MnuFileExit;
-  toolkit::MenuItem MnuEdit, MnuEditUndo, MnuEditRedo;
+  toolkit::MenuItem MnuEdit, MnuEditUndo, MnuEditRedo, MnuEditPartition1, MnuEditSelectAll,
+      MnuEditPartition2, MnuEditSemitoneUp, MnuEditSemitoneDown, MnuEditOctaveUp, MnuEditOctaveDown;
   toolkit::MenuItem MnuOption, MnuOptionSongName, MnuOptionAnalize;
   toolkit::MenuItem MnuHelp, MnuHelpHelp, MnuKeyMap, MnuHelpHomepage, MnuHelpPartition,
       MnuHelpVersion;
@@ -184,4 +188,6 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   melopad::Melody melody_;
   melopad::EditHistory history_{melody_};
   bool autoPlayInstalled_ = false;
+  // Whether the list shows a range of lines selected.
+  bool rangeShown_ = false;
 };

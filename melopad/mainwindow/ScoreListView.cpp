@@ -113,7 +113,12 @@ void TMelopadForm::ScoreListBoxDrawItem(const DRAWITEMSTRUCT& item) {
   const toolkit::UniqueDc canvas(::CreateCompatibleDC(item.hDC));
   {
     const toolkit::SelectedObject bitmap(canvas.Get(), RowBitmap.Get());
-    DrawScoreRow(canvas.Get(), size, row, (item.itemState & ODS_SELECTED) != 0);
+    // The list marks the selected line itself; the rest of a range is the
+    // view's to mark.
+    const auto [first, last] = melody_.SelectedRange();
+    const bool inRange =
+        melody_.AnchorIndex() != melopad::Melody::kNoSelection && row >= first && row <= last;
+    DrawScoreRow(canvas.Get(), size, row, (item.itemState & ODS_SELECTED) != 0 || inRange);
     ::BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.cx, size.cy, canvas.Get(), 0, 0,
              SRCCOPY);
   }
@@ -165,9 +170,14 @@ void TMelopadForm::VisualTimerTimer() {
 
 // The user picked a line with the mouse or the arrow keys: the melody
 // follows and the line sounds briefly (a rest as a short silence). Lines the
-// program selects raise no LBN_SELCHANGE and so stay silent.
+// program selects raise no LBN_SELCHANGE and so stay silent. With Shift held
+// the pick extends the selection from where it started, silently.
 void TMelopadForm::ScoreListBoxClick() {
   const int selected = ScoreListBox.ItemIndex();
+  if (::GetKeyState(VK_SHIFT) < 0) {
+    melody_.ExtendSelectionTo(selected);
+    return;
+  }
   melody_.SetSelectedIndex(selected);
   if (selected < 0 || selected >= melody_.Count()) return;
   const melopad::ScoreCodes codes =

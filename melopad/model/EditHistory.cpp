@@ -15,7 +15,7 @@ EditHistory::~EditHistory() {
 }
 
 EditHistory::State EditHistory::Now() const {
-  return {melody_.SongName(), melody_.Tempo(), melody_.SelectedIndex()};
+  return {melody_.SongName(), melody_.Tempo(), melody_.SelectedIndex(), melody_.AnchorIndex()};
 }
 
 // A step begun inside another is part of it.
@@ -75,7 +75,7 @@ void EditHistory::End(Kind kind) {
 void EditHistory::Restore(const State& state) {
   melody_.SetSongName(state.songName);
   melody_.SetTempo(state.tempo);
-  melody_.SetSelectedIndex(state.selected);
+  melody_.SetSelectionRange(state.anchor, state.selected);
   melody_.SetModified(saved_ != done_);
 }
 

@@ -17,6 +17,7 @@ struct EditState {
   std::string songName;
   int tempo = kDefaultTempo;
   int selected = Melody::kNoSelection;
+  int anchor = Melody::kNoSelection;
   bool operator==(const EditState&) const = default;
 };
 

@@ -11,10 +11,28 @@
 namespace melopad {
 
 void Melody::SetSelectedIndex(int index) {
-  const int newSelection = (index >= 0 && index < Count()) ? index : kNoSelection;
-  if (newSelection == selected_) return;
+  SetSelectionRange(kNoSelection, index);
+}
+
+void Melody::SetSelectionRange(int anchor, int caret) {
+  const int newSelection = (caret >= 0 && caret < Count()) ? caret : kNoSelection;
+  const bool ranged =
+      newSelection != kNoSelection && anchor != newSelection && anchor >= 0 && anchor < Count();
+  const int newAnchor = ranged ? anchor : kNoSelection;
+  if (newSelection == selected_ && newAnchor == anchor_) return;
   selected_ = newSelection;
+  anchor_ = newAnchor;
   NotifySelectionChanged();
+}
+
+void Melody::ExtendSelectionTo(int index) {
+  SetSelectionRange(anchor_ != kNoSelection ? anchor_ : selected_, index);
+}
+
+std::pair<int, int> Melody::SelectedRange() const {
+  if (selected_ == kNoSelection) return {0, -1};
+  if (anchor_ == kNoSelection) return {selected_, selected_};
+  return {std::min(anchor_, selected_), std::max(anchor_, selected_)};
 }
 
 void Melody::InsertScoreLine(std::string line) {
@@ -22,6 +40,7 @@ void Melody::InsertScoreLine(std::string line) {
   // selected; at the end when the last line is selected or there is none.
   const int position = selected_ < Count() - 1 ? selected_ + 1 : Count();
   Record(position, position, {line});
+  anchor_ = kNoSelection;
   lines_.insert(lines_.begin() + position, std::move(line));
   tickPositions_.ChangedFrom(position);
   selected_ = position;
@@ -34,6 +53,7 @@ void Melody::DeleteLine(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("no score line at this index");
   Record(index, index + 1, {});
   lines_.erase(lines_.begin() + index);
+  anchor_ = kNoSelection;
   tickPositions_.ChangedFrom(index);
   modified_ = true;
   const bool selectionDeleted = selected_ == index;
@@ -53,6 +73,7 @@ void Melody::Clear() {
   const bool hadSelection = selected_ != kNoSelection;
   Record(0, Count(), {});
   lines_.clear();
+  anchor_ = kNoSelection;
   tickPositions_.Clear();
   selected_ = kNoSelection;
   NotifyLinesChanged(0);
@@ -71,6 +92,7 @@ void Melody::ReplaceLines(int first, int end, std::vector<std::string> lines) {
   modified_ = true;
   const bool hadSelection = selected_ != kNoSelection;
   selected_ = kNoSelection;
+  anchor_ = kNoSelection;
   NotifyLinesChanged(first);
   if (hadSelection) NotifySelectionChanged();
 }

@@ -53,8 +53,22 @@ class Melody {
   int Count() const { return static_cast<int>(lines_.size()); }
 
   int SelectedIndex() const { return selected_; }
-  // Any index outside the lines means no selection.
+  // Any index outside the lines means no selection. Selects one line: a
+  // range selected before is given up.
   void SetSelectedIndex(int index);
+
+  // A range of lines runs from its anchor, where it was started, to the
+  // selected line (the caret), both included. Without a range the anchor is
+  // kNoSelection and the selection is the selected line alone.
+  int AnchorIndex() const { return anchor_; }
+  // Extends the selection from where it started (the selected line, when no
+  // range was started) to `index`, the new selected line.
+  void ExtendSelectionTo(int index);
+  // Selects from `anchor` to `caret`; an anchor equal to the caret or outside
+  // the lines selects the caret alone.
+  void SetSelectionRange(int anchor, int caret);
+  // The first and last selected line; first > last without a selection.
+  std::pair<int, int> SelectedRange() const;
 
   // Inserts after the selected line (at the top when nothing is selected, at
   // the end when the last line is selected), selects it and sets Modified.
@@ -117,6 +131,7 @@ class Melody {
  private:
   std::vector<std::string> lines_;
   int selected_ = kNoSelection;
+  int anchor_ = kNoSelection;
   std::string songName_;
   int tempo_ = kDefaultTempo;
   int hyoushi_ = kDefaultHyoushi;

@@ -182,5 +182,24 @@ TEST(MelodyObserver, HearsNewSelectionWhenSelectedTopLineIsDeleted) {
   EXPECT_EQ(log.events, expected);
 }
 
+// A range runs from where it was started to the selected line; selecting
+// one line or changing the lines gives it up.
+TEST(SelectedRange, RunsFromItsAnchorToTheSelectedLine) {
+  Melody melody = MelodyWith(6, 2);
+  using Range = std::pair<int, int>;
+  melody.ExtendSelectionTo(4);
+  EXPECT_EQ(melody.SelectedRange(), Range(2, 4));
+  melody.ExtendSelectionTo(0);
+  EXPECT_EQ(melody.SelectedRange(), Range(0, 2));
+  EXPECT_EQ(melody.SelectedIndex(), 0);
+  melody.SetSelectionRange(5, 5);
+  EXPECT_EQ(melody.AnchorIndex(), Melody::kNoSelection);
+  melody.SetSelectionRange(1, 3);
+  melody.InsertScoreLine("x");
+  EXPECT_EQ(melody.SelectedRange(), Range(4, 4));
+  melody.SetSelectedIndex(-1);
+  EXPECT_GT(melody.SelectedRange().first, melody.SelectedRange().second);
+}
+
 }  // namespace
 }  // namespace melopad

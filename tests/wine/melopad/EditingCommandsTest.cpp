@@ -2,8 +2,10 @@
 // score list's keys, the context menu and the rename entry.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "melopad/model/ScoreLine.h"
@@ -194,6 +196,48 @@ TEST_F(EditingCommandsTest, UndoGoesBackToTheFileAsOpenedAndRedoForward) {
   }
   EXPECT_TRUE(form.Melody().Modified());
   EXPECT_FALSE(form.MnuEditRedo.Enabled());
+}
+
+// A range picked with Shift and the arrow keys is moved an octave up and a
+// semitone down, refused past the keyboard's top, deleted whole, and every
+// step undone back to the notes it started from.
+TEST_F(EditingCommandsTest, ARangeIsTransposedAndDeletedWholeAndUndoneBack) {
+  auto form = FormWithThreeNotes(0);
+  const auto command = [&](const toolkit::MenuItem& item) {
+    ::SendMessageW(form->Handle(), WM_COMMAND, static_cast<WPARAM>(item.Id()), 0);
+  };
+  const auto pitches = [&] {
+    std::vector<int> codes;
+    for (int i = 0; i < form->Melody().Count(); ++i) codes.push_back(PitchAt(*form, i));
+    return codes;
+  };
+  std::array<BYTE, 256> keys{};
+  ::GetKeyboardState(keys.data());
+  keys[VK_SHIFT] = 0x80;
+  ::SetKeyboardState(keys.data());
+  ::SendMessageW(form->ScoreListBox.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  keys[VK_SHIFT] = 0;
+  ::SetKeyboardState(keys.data());
+  EXPECT_EQ(form->Melody().SelectedRange(), std::make_pair(0, 1));
+
+  command(form->MnuEditOctaveUp);
+  command(form->MnuEditSemitoneDown);
+  EXPECT_EQ(pitches(), (std::vector<int>{62, 64, 55}));
+  EXPECT_EQ(std::string(melopad::SplitScoreLine(form->Melody().Lines()[0]).pitchLabel), "　B-3");
+  command(form->MnuEditOctaveUp);  // 64 would be 76, past the top's 74
+  EXPECT_EQ(prompter.Messages(),
+            std::vector<std::string>{"音符が鍵盤の音域(C-2～B-4)を超えるため、移調できません"});
+  EXPECT_EQ(pitches(), (std::vector<int>{62, 64, 55}));
+  PressDelete(*form);
+  EXPECT_EQ(pitches(), std::vector<int>{55});
+  EXPECT_EQ(form->Melody().SelectedIndex(), 0);
+
+  const std::vector<std::vector<int>> back = {{62, 64, 55}, {63, 65, 55}, {51, 53, 55}};
+  for (const std::vector<int>& expected : back) {
+    command(form->MnuEditUndo);
+    EXPECT_EQ(pitches(), expected);
+    EXPECT_EQ(form->Melody().SelectedRange(), std::make_pair(0, 1));
+  }
 }
 
 }  // namespace
