@@ -56,13 +56,15 @@ void Menu::Append(HMENU parent, const MenuEntry& entry) {
     return;
   }
   if (entry.shortcut) {
-    caption += entry.shortcut->shift ? L"\tCtrl+Shift+" : L"\tCtrl+";
+    caption += L"\t";
+    if (entry.shortcut->control) caption += L"Ctrl+";
+    if (entry.shortcut->shift) caption += L"Shift+";
     caption += KeyName(entry.shortcut->key);
   }
   std::vector<Shortcut> keys = entry.moreShortcuts;
   if (entry.shortcut) keys.push_back(*entry.shortcut);
   for (const Shortcut& key : keys) {
-    const BYTE modifiers = FVIRTKEY | FCONTROL | (key.shift ? FSHIFT : 0);
+    const BYTE modifiers = FVIRTKEY | (key.control ? FCONTROL : 0) | (key.shift ? FSHIFT : 0);
     shortcuts_.push_back({modifiers, static_cast<WORD>(key.key), static_cast<WORD>(id)});
   }
   ::AppendMenuW(parent, MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());

@@ -14,12 +14,14 @@
 
 namespace toolkit {
 
-// A Ctrl shortcut, with Shift too when `shift` is set, shown beside the
-// caption and active while the menu's window is active. The key is a letter
-// or a virtual key such as VK_UP.
+// A shortcut, Ctrl with the key unless `control` is cleared and with Shift
+// too when `shift` is set, shown beside the caption and active while the
+// menu's window is active. The key is a letter or a virtual key such as
+// VK_UP.
 struct Shortcut {
   WORD key;
   bool shift = false;
+  bool control = true;
 };
 
 // A menu entry as its window sees it after the menu is built.

@@ -10,6 +10,7 @@
 #include "melopad/model/Transpose.h"
 #include "melopad/windows/Songnamediag.h"
 #include "toolkit/Application.h"
+#include "toolkit/Clipboard.h"
 
 // Deletes the selected line, silently and without asking; nothing without a
 // selection.
@@ -118,8 +119,10 @@ void TMelopadForm::UpdateEditMenu() {
   MnuEditRedo.SetEnabled(history_.CanRedo());
   MnuEditSelectAll.SetEnabled(melody_.Count() > 0);
   const bool selected = melody_.SelectedIndex() != melopad::Melody::kNoSelection;
-  for (toolkit::MenuItem* item :
-       {&MnuEditSemitoneUp, &MnuEditSemitoneDown, &MnuEditOctaveUp, &MnuEditOctaveDown}) {
+  for (toolkit::MenuItem* item : {&MnuEditCut, &MnuEditCopy, &MnuEditSemitoneUp,
+                                  &MnuEditSemitoneDown, &MnuEditOctaveUp, &MnuEditOctaveDown}) {
     item->SetEnabled(selected);
   }
+  MnuEditPaste.SetEnabled(toolkit::ClipboardHolds(ScoreLinesFormat()) ||
+                          toolkit::ClipboardHolds(CF_UNICODETEXT));
 }

@@ -159,6 +159,13 @@ void TMelopadForm::LinesChanged(int first) {
   UpdateEditMenu();
 }
 
+// The Edit menu is brought up to date as it opens: another program may have
+// changed the clipboard meanwhile.
+LRESULT TMelopadForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITMENUPOPUP) UpdateEditMenu();
+  return Form::HandleMessage(message, wParam, lParam);
+}
+
 // The list shows the selected line itself; the other lines of a range are
 // drawn selected by the view, so a range that comes or goes redraws it.
 void TMelopadForm::SelectionChanged(int index) {

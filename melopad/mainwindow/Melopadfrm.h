@@ -71,6 +71,13 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void MnuEditUndoClick();
   void MnuEditRedoClick();
   void MnuEditSelectAllClick();
+  // The selected lines onto the clipboard in the editor's format and as
+  // text; cut deletes them after, in one step.
+  void MnuEditCopyClick();
+  void MnuEditCutClick();
+  // The clipboard's lines after the selected line (at the top without one),
+  // selected; text that is not notes inserts nothing and says which line.
+  void MnuEditPasteClick();
   // Moves the selected notes by semitones (12 an octave).
   void TransposeSelection(int semitones);
 
@@ -115,8 +122,9 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   std::array<toolkit::Image, melopad::kLengthCount> LengthImages;
 
   toolkit::MenuItem MnuFile, MnuNew, MnuLoadAls, MnuSaveAls, MnuFilePartition, MnuFileExit;
-  toolkit::MenuItem MnuEdit, MnuEditUndo, MnuEditRedo, MnuEditPartition1, MnuEditSelectAll,
-      MnuEditPartition2, MnuEditSemitoneUp, MnuEditSemitoneDown, MnuEditOctaveUp, MnuEditOctaveDown;
+  toolkit::MenuItem MnuEdit, MnuEditUndo, MnuEditRedo, MnuEditPartition0, MnuEditCut, MnuEditCopy,
+      MnuEditPaste, MnuEditPartition1, MnuEditSelectAll, MnuEditPartition2, MnuEditSemitoneUp,
+      MnuEditSemitoneDown, MnuEditOctaveUp, MnuEditOctaveDown;
   toolkit::MenuItem MnuOption, MnuOptionSongName, MnuOptionAnalize;
   toolkit::MenuItem MnuHelp, MnuHelpHelp, MnuKeyMap, MnuHelpHomepage, MnuHelpPartition,
       MnuHelpVersion;
@@ -134,6 +142,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
 
  protected:
   bool FormCloseQuery() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void Construct(std::wstring_view firstArgument);
@@ -174,6 +183,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   // melody's, and the menu what can be undone and redone.
   void ShowUndoneState();
   void UpdateEditMenu();
+  static UINT ScoreLinesFormat();
 
   // The score list follows every change of the melody.
   void LinesChanged(int first) override;

@@ -54,9 +54,14 @@ std::optional<std::string> LineOfText(std::string_view text) {
 
 }  // namespace
 
+constexpr std::size_t kCountBytes = 4;
+
 std::vector<std::uint8_t> PairsOfLines(std::span<const std::string> lines) {
   std::vector<std::uint8_t> pairs;
-  pairs.reserve(lines.size() * 2);
+  pairs.reserve(kCountBytes + lines.size() * 2);
+  for (std::size_t i = 0; i < kCountBytes; ++i) {
+    pairs.push_back(static_cast<std::uint8_t>((lines.size() >> (8 * i)) & 0xFF));
+  }
   for (const std::string& line : lines) {
     const ScoreCodes codes = ParseScoreLine(line);
     pairs.push_back(static_cast<std::uint8_t>(codes.lengthCode));
@@ -65,8 +70,15 @@ std::vector<std::uint8_t> PairsOfLines(std::span<const std::string> lines) {
   return pairs;
 }
 
-std::vector<std::string> LinesOfPairs(std::span<const std::uint8_t> pairs) {
-  if (pairs.size() % 2 != 0) throw ClipboardLinesError("クリップボードの音符が途中で切れています");
+std::vector<std::string> LinesOfPairs(std::span<const std::uint8_t> bytes) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < kCountBytes && i < bytes.size(); ++i) {
+    count |= static_cast<std::size_t>(bytes[i]) << (8 * i);
+  }
+  if (bytes.size() < kCountBytes || (bytes.size() - kCountBytes) / 2 < count) {
+    throw ClipboardLinesError("クリップボードの音符が途中で切れています");
+  }
+  const std::span<const std::uint8_t> pairs = bytes.subspan(kCountBytes, count * 2);
   std::vector<std::string> lines;
   for (std::size_t i = 0; i < pairs.size(); i += 2) {
     const int length = pairs[i];

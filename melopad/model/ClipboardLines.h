@@ -1,5 +1,6 @@
 // Score lines in the two forms the editor puts on the clipboard: its own
-// format, a length and pitch byte pair per line as in the melody file, and
+// format, the number of lines (four bytes, least significant first) and a
+// length and pitch byte pair per line as in the melody file, and
 // text with one note a line in the score list's words ("C-3 4分音符",
 // "休符 8分音符") that reads well in a mail and can be typed by hand.
 #pragma once
@@ -21,9 +22,11 @@ class ClipboardLinesError : public std::runtime_error {
 };
 
 std::vector<std::uint8_t> PairsOfLines(std::span<const std::string> lines);
-// Throws ClipboardLinesError for an odd number of bytes or a pair that is no
-// note or rest of the editor's lengths.
-std::vector<std::string> LinesOfPairs(std::span<const std::uint8_t> pairs);
+// Reads the editor's format; bytes past the pairs counted are passed over
+// (the clipboard's memory may be larger than what was put there). Throws
+// ClipboardLinesError for fewer bytes than counted or a pair that is no note
+// or rest of the editor's lengths.
+std::vector<std::string> LinesOfPairs(std::span<const std::uint8_t> bytes);
 
 // Code page 932 text, lines separated by CR LF.
 std::string TextOfLines(std::span<const std::string> lines);

@@ -21,8 +21,10 @@ const std::vector<std::string> kLines = {
 
 TEST(ClipboardLines, BothFormsReadBackWhatWasWritten) {
   const std::vector<std::uint8_t> pairs = PairsOfLines(kLines);
-  EXPECT_EQ(pairs, (std::vector<std::uint8_t>{196, 51, 198, 0, 205, 74, 192, 40}));
-  EXPECT_EQ(LinesOfPairs(pairs), kLines);
+  EXPECT_EQ(pairs, (std::vector<std::uint8_t>{4, 0, 0, 0, 196, 51, 198, 0, 205, 74, 192, 40}));
+  std::vector<std::uint8_t> padded = pairs;
+  padded.resize(pairs.size() + 4, 0);  // memory the clipboard rounded up
+  EXPECT_EQ(LinesOfPairs(padded), kLines);
   const std::string text = TextOfLines(kLines);
   EXPECT_EQ(text, "C-3 4分音符\r\n休符 8分音符\r\nB-4 128分音符\r\nC#2 全音符\r\n");
   EXPECT_EQ(LinesOfText(text), kLines);
@@ -47,9 +49,10 @@ TEST(ClipboardLines, AnythingButNotesIsRefusedByItsLine) {
       EXPECT_EQ(std::string(error.what()), t.message);
     }
   }
-  EXPECT_THROW(LinesOfPairs(std::vector<std::uint8_t>{196}), ClipboardLinesError);
-  EXPECT_THROW(LinesOfPairs(std::vector<std::uint8_t>{196, 38}), ClipboardLinesError);
-  EXPECT_THROW(LinesOfPairs(std::vector<std::uint8_t>{206, 51}), ClipboardLinesError);
+  for (const std::vector<std::uint8_t>& bad : std::vector<std::vector<std::uint8_t>>{
+           {1, 0, 0}, {2, 0, 0, 0, 196, 51}, {1, 0, 0, 0, 196, 38}, {1, 0, 0, 0, 206, 51}}) {
+    EXPECT_THROW(LinesOfPairs(bad), ClipboardLinesError) << bad.size();
+  }
 }
 
 }  // namespace

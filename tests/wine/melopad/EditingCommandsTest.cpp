@@ -11,6 +11,8 @@
 #include "melopad/model/ScoreLine.h"
 #include "tests/wine/melopad/EditorTest.h"
 #include "tests/wine/support/TestFiles.h"
+#include "toolkit/Clipboard.h"
+#include "toolkit/Text.h"
 
 namespace {
 
@@ -238,6 +240,43 @@ TEST_F(EditingCommandsTest, ARangeIsTransposedAndDeletedWholeAndUndoneBack) {
     EXPECT_EQ(pitches(), expected);
     EXPECT_EQ(form->Melody().SelectedRange(), std::make_pair(0, 1));
   }
+}
+
+// Cut in one window and pasted in another through the editor's own format;
+// text typed by hand pastes too, and text that is not notes inserts nothing
+// and names its line.
+TEST_F(EditingCommandsTest, LinesCutInOneWindowArePastedInAnother) {
+  auto source = FormWithThreeNotes(0);
+  auto target = FormWithThreeNotes(2);
+  const auto command = [](TMelopadForm& form, const toolkit::MenuItem& item) {
+    ::SendMessageW(form.Handle(), WM_COMMAND, static_cast<WPARAM>(item.Id()), 0);
+  };
+  source->Melody().SetSelectionRange(0, 1);
+  command(*source, source->MnuEditCut);
+  EXPECT_EQ(source->Melody().Count(), 1);
+  EXPECT_EQ(toolkit::ReadClipboardText(source->Handle()),
+            toolkit::Widen("C-3 4分音符\r\nD-3 4分音符\r\n"));
+  command(*target, target->MnuEditPaste);
+  std::vector<int> pitches;
+  for (int i = 0; i < target->Melody().Count(); ++i) pitches.push_back(PitchAt(*target, i));
+  EXPECT_EQ(pitches, (std::vector<int>{51, 53, 55, 51, 53}));
+  EXPECT_EQ(target->Melody().SelectedRange(), std::make_pair(3, 4));
+
+  const toolkit::ClipboardData typed[] = {
+      toolkit::UnicodeTextData(toolkit::Widen("休符 8分音符\r\n\r\nB-4 全音符"))};
+  toolkit::PutOnClipboard(target->Handle(), typed);
+  target->Melody().SetSelectedIndex(-1);
+  command(*target, target->MnuEditPaste);
+  EXPECT_EQ(PitchAt(*target, 0), 0);
+  EXPECT_EQ(PitchAt(*target, 1), 74);
+  const toolkit::ClipboardData mail[] = {
+      toolkit::UnicodeTextData(L"C-3 4\u5206\u97f3\u7b26\r\nHello")};
+  toolkit::PutOnClipboard(target->Handle(), mail);
+  command(*target, target->MnuEditPaste);
+  EXPECT_EQ(prompter.Messages(), std::vector<std::string>{"2 行目「Hello」は音符として読めません"});
+  EXPECT_EQ(target->Melody().Count(), 7);
+  command(*target, target->MnuEditUndo);
+  EXPECT_EQ(target->Melody().Count(), 5);
 }
 
 }  // namespace
