@@ -99,6 +99,16 @@ void Run(TMelopadForm& form, int lines, int mergeLines) {
   melody.SetSelectedIndex(melody.Count() / 2);
   TimeStep("insert a rest in the middle", window, [&] { form.PauseButtonClick(); });
   TimeStep("delete the line in the middle", window, [&] { form.DeleteButtonClick(); });
+  TimeStep("undo the delete", window, [&] { form.MnuEditUndoClick(); });
+  TimeStep("redo the delete", window, [&] { form.MnuEditRedoClick(); });
+  melody.SetSelectedIndex(melody.Count() / 2);
+  TimeStep("copy one line in the middle", window, [&] { form.MnuEditCopyClick(); });
+  TimeStep("paste it after it", window, [&] { form.MnuEditPasteClick(); });
+  TimeStep("undo the paste", window, [&] { form.MnuEditUndoClick(); });
+  melody.SetSelectionRange(melody.Count() / 2, melody.Count() / 2 + 999);
+  TimeStep("transpose 1,000 lines a semitone up", window, [&] { form.TransposeSelection(1); });
+  TimeStep("undo the transposition", window, [&] { form.MnuEditUndoClick(); });
+  TimeStep("redo the transposition", window, [&] { form.MnuEditRedoClick(); });
   melody.SetSelectedIndex(0);
   TimeStep("insert a rest at the top", window, [&] { form.PauseButtonClick(); });
   TimeStep("delete the line at the top", window, [&] { form.DeleteButtonClick(); });
