@@ -16,10 +16,8 @@ UINT TMelopadForm::ScoreLinesFormat() {
 }
 
 void TMelopadForm::MnuEditCopyClick() {
-  const auto [first, last] = melody_.SelectedRange();
-  if (first > last) return;
-  const std::span<const std::string> lines(melody_.Lines().begin() + first,
-                                           static_cast<std::size_t>(last - first + 1));
+  const std::span<const std::string> lines = SelectedLines();
+  if (lines.empty()) return;
   const toolkit::ClipboardData contents[] = {
       {ScoreLinesFormat(), melopad::PairsOfLines(lines)},
       toolkit::UnicodeTextData(toolkit::Widen(melopad::TextOfLines(lines)))};

@@ -12,9 +12,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Clipboard.h"
 
-// Deletes the selected line, silently and without asking; nothing without a
-// selection.
-// A range goes whole, and then the line that moved up into its place is
+// Deletes the selected lines, silently and without asking; nothing without
+// a selection. A range goes whole, and then the line that moved up into its place is
 // selected, or the new last line, as for one line.
 void TMelopadForm::DeleteButtonClick() {
   const auto [first, last] = melody_.SelectedRange();
@@ -29,6 +28,13 @@ void TMelopadForm::DeleteButtonClick() {
   });
 }
 
+std::span<const std::string> TMelopadForm::SelectedLines() const {
+  const auto [first, last] = melody_.SelectedRange();
+  if (first > last) return {};
+  return std::span<const std::string>(melody_.Lines())
+      .subspan(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first + 1));
+}
+
 void TMelopadForm::MnuEditSelectAllClick() {
   melody_.SetSelectionRange(0, melody_.Count() - 1);
 }
@@ -36,10 +42,9 @@ void TMelopadForm::MnuEditSelectAllClick() {
 // Only when every selected note stays on the keyboard; the range stays
 // selected.
 void TMelopadForm::TransposeSelection(int semitones) {
+  const std::span<const std::string> lines = SelectedLines();
+  if (lines.empty()) return;
   const auto [first, last] = melody_.SelectedRange();
-  if (first > last) return;
-  const std::span<const std::string> lines(melody_.Lines().begin() + first,
-                                           static_cast<std::size_t>(last - first + 1));
   std::optional<std::vector<std::string>> moved = melopad::TransposedLines(lines, semitones);
   if (!moved) {
     toolkit::Application& application = toolkit::Application::Current();

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -184,6 +185,8 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void ShowUndoneState();
   void UpdateEditMenu();
   static UINT ScoreLinesFormat();
+  // The lines of the selection, none without one.
+  std::span<const std::string> SelectedLines() const;
 
   // The score list follows every change of the melody.
   void LinesChanged(int first) override;
