@@ -7,6 +7,12 @@ writes SND27.wav ... SND4A.wav (one per pitch code 39 to 74, named by the
 code in upper-case hexadecimal) and tones.rc, the resource script lines that
 put them into the program as WAVE resources.
 
+    python3 tools/make_tones.py --cpp FILE
+
+writes instead a C++ source with the same samples' played frames, for the
+code that renders a melody as the editor sounds it (ToneFrames in
+melopad/convert/ToneSamples.h). One tool draws both, so they cannot differ.
+
 Every sample is 8000 Hz, 16-bit, mono, and holds exactly 50 periods of its
 tone, so looping it gives a continuous tone with no step at the seam. The tone
 of pitch code n is 442 * 2 ** ((n - 55) / 12) Hz, equal temperament with 442 Hz
@@ -56,6 +62,27 @@ def wave_file(data_size):
     return b"RIFF" + struct.pack("<I", len(body)) + body
 
 
+def frames_source():
+    """The C++ source of ToneFrames: one array of 16-bit frames per sample."""
+    out = ["// Drawn by tools/make_tones.py --cpp; do not edit.\n",
+           '#include "melopad/convert/ToneSamples.h"\n\n',
+           "namespace melopad {\nnamespace {\n\n"]
+    for index, data_size in enumerate(DATA_SIZES):
+        values = tone_frames(data_size)
+        out.append("constexpr std::int16_t k%s[%d] = {\n" % (sample_name(FIRST_PITCH + index), len(values)))
+        for at in range(0, len(values), 12):
+            out.append("    " + ", ".join(str(v) for v in values[at:at + 12]) + ",\n")
+        out.append("};\n\n")
+    out.append("}  // namespace\n\n")
+    out.append("std::span<const std::int16_t> ToneFrames(int pitchCode) {\n")
+    out.append("  switch (pitchCode) {\n")
+    for index in range(len(DATA_SIZES)):
+        name = sample_name(FIRST_PITCH + index)
+        out.append("    case %d: return k%s;\n" % (FIRST_PITCH + index, name))
+    out.append("    default: return {};\n  }\n}\n\n}  // namespace melopad\n")
+    return "".join(out)
+
+
 def main(out_dir):
     os.makedirs(out_dir, exist_ok=True)
     resource_lines = []
@@ -69,6 +96,11 @@ def main(out_dir):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
-        sys.exit("usage: make_tones.py OUTDIR")
-    main(sys.argv[1])
+    if len(sys.argv) == 3 and sys.argv[1] == "--cpp":
+        os.makedirs(os.path.dirname(os.path.abspath(sys.argv[2])), exist_ok=True)
+        with open(sys.argv[2], "w", encoding="ascii") as source:
+            source.write(frames_source())
+    elif len(sys.argv) == 2 and not sys.argv[1].startswith("--"):
+        main(sys.argv[1])
+    else:
+        sys.exit("usage: make_tones.py OUTDIR | make_tones.py --cpp FILE")

@@ -32,6 +32,9 @@ struct SourceTune {
   // In start order; may overlap (chords), which fitting reduces to the
   // highest sounding note.
   std::vector<TimedNote> notes;
+  // Where the tune ends, when silence follows its last note (a MIDI track's
+  // end); 0 or anything before the last note's end means it ends with it.
+  std::int64_t endTick = 0;
 };
 
 // One score line of the handset: a length code and a pitch code (a rest is
