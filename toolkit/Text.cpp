@@ -35,6 +35,22 @@ std::string Narrow(std::wstring_view utf16) {
   return result;
 }
 
+// WC_NO_BEST_FIT_CHARS keeps the system from putting a look-alike in (a
+// plain "A" for "Å"); such characters are then reported as defaulted.
+std::optional<std::string> NarrowExactly(std::wstring_view utf16) {
+  if (utf16.empty()) return std::string();
+  const int size = static_cast<int>(utf16.size());
+  BOOL defaulted = FALSE;
+  const int length = WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, utf16.data(), size,
+                                         nullptr, 0, nullptr, &defaulted);
+  if (length <= 0 || defaulted) return std::nullopt;
+  std::string result(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, utf16.data(), size, result.data(), length,
+                      nullptr, &defaulted);
+  if (defaulted) return std::nullopt;
+  return result;
+}
+
 std::wstring UpperCase(std::wstring_view text) {
   std::wstring result(text);
   if (!result.empty()) ::CharUpperBuffW(result.data(), static_cast<DWORD>(result.size()));

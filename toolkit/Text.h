@@ -2,6 +2,7 @@
 // UTF-16 text of the W functions, done at every Win32 text call.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,11 @@ namespace toolkit {
 // for a path: paths stay UTF-16 (see PathFromText).
 std::wstring Widen(std::string_view cp932);
 std::string Narrow(std::wstring_view utf16);
+
+// The text in code page 932 only when every character converts exactly (no
+// substitute, no best fit): for a text the user gives that must come out as
+// typed, such as a song name on a command line. Empty optional otherwise.
+std::optional<std::string> NarrowExactly(std::wstring_view utf16);
 
 // The text upper-cased the system's locale-aware way, as names of files are
 // compared without regard to case.
