@@ -236,7 +236,7 @@ std::wstring ShellFolder(int csidl) {
 
 void ExpectInstalled() {
   const std::wstring package = PackageFolder();
-  for (const wchar_t* file : {L"melopad.exe", L"melopad.html"}) {
+  for (const wchar_t* file : {L"melopad.exe", L"alsconv.exe", L"melopad.html"}) {
     EXPECT_EQ(ReadBytes(kInstallFolder + L"\\" + file), ReadBytes(package + L"\\" + file));
   }
   for (const wchar_t* song : {L"choucho.als", L"kaeru.als", L"kirakira.als"}) {
