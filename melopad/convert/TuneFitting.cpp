@@ -85,8 +85,13 @@ class LineBuilder {
   // made up with a rest of its own.
   void Silence(Ticks span) {
     if (span < 1) return;
-    pendingRest_ += span + carry_;
-    carry_ = 0;
+    // Only a lag is made up here: a rest shortened by a lead could fall under
+    // a sixteenth and so read back as the note's articulation.
+    if (carry_ > 0) {
+      pendingRest_ += carry_;
+      carry_ = 0;
+    }
+    pendingRest_ += span;
   }
 
   void Note(Ticks span, int pitchCode) {
@@ -110,6 +115,10 @@ class LineBuilder {
     } else if (fill < 1) {
       Emit(LongestPlainWithin(1).code, pitchCode);
       carry_ = fill - 1;
+    } else if (const Length* near = NearTuplet(fill)) {
+      // As the span would be taken without the difference carried to it.
+      Emit(near->code, pitchCode);
+      carry_ = fill - near->ticks;
     } else {
       const Length& note = LongestPlainWithin(fill);
       Emit(note.code, pitchCode);
@@ -153,6 +162,46 @@ class LineBuilder {
   Ticks pendingRest_ = 0;
   Ticks carry_ = 0;
 };
+
+// A note at its places in handset ticks, with its pitch folded into the keys.
+struct PlacedNote {
+  Ticks start;
+  Ticks end;
+  int pitchCode;
+  bool folded;
+};
+
+// Lines for the notes, which follow one another, from 0 to `tuneEnd`.
+std::vector<HandsetLine> LinesOfSpans(const std::vector<PlacedNote>& notes, Ticks tuneEnd,
+                                      FitReport& report) {
+  LineBuilder builder(report);
+  builder.Silence(notes.empty() ? tuneEnd : notes.front().start);
+  for (std::size_t i = 0; i < notes.size(); ++i) {
+    const PlacedNote& note = notes[i];
+    const bool last = i + 1 == notes.size();
+    const Ticks next = last ? std::max(note.end, tuneEnd) : notes[i + 1].start;
+    const Ticks silence = next - std::min(note.end, next);
+    // A short silence before the next note is how the note was played, not a rest.
+    const bool articulation = !last && silence < kSixteenthTicks && silence < note.end - note.start;
+    const Ticks span = (articulation || silence == 0) ? next - note.start : note.end - note.start;
+    if (span >= 1 && note.folded) ++report.foldedNotes;
+    builder.Note(span, note.pitchCode);
+    if (!articulation) builder.Silence(silence);
+  }
+  return builder.Finish();
+}
+
+std::vector<HandsetLine> Refit(const std::vector<HandsetLine>& lines) {
+  std::vector<PlacedNote> notes;
+  Ticks at = 0;
+  for (const HandsetLine& line : lines) {
+    const Ticks ticks = LengthTicks(line.lengthCode);
+    if (line.pitchCode != kRestPitch) notes.push_back({at, at + ticks, line.pitchCode, false});
+    at += ticks;
+  }
+  FitReport unchanged;
+  return LinesOfSpans(notes, at, unchanged);
+}
 
 // The notes that sound one at a time, in order: of notes starting together
 // the highest, and of notes that overlap the higher one. A higher note that
@@ -296,25 +345,14 @@ HandsetTune FitToHandset(const SourceTune& source, FitReport& report) {
   const Ticks scale = kTicksPerQuarter << doublings;
   const auto place = [&](Ticks tick) { return (2 * tick * scale + division) / (2 * division); };
 
-  LineBuilder builder(report);
-  builder.Silence(notes.empty() ? place(tuneEnd) : place(notes.front().start));
-  for (std::size_t i = 0; i < notes.size(); ++i) {
-    const TimedNote& note = notes[i];
+  std::vector<PlacedNote> placed;
+  placed.reserve(notes.size());
+  for (const TimedNote& note : notes) {
     bool folded = false;
     const int pitchCode = PitchCodeOfMidiKey(note.key, &folded);
-    const Ticks start = place(note.start);
-    const Ticks end = place(note.end);
-    const bool last = i + 1 == notes.size();
-    const Ticks next = last ? std::max(end, place(tuneEnd)) : place(notes[i + 1].start);
-    const Ticks silence = next - std::min(end, next);
-    // A short silence before the next note is how the note was played, not a rest.
-    const bool articulation = !last && silence < kSixteenthTicks && silence < end - start;
-    const Ticks span = (articulation || silence == 0) ? next - start : end - start;
-    if (span >= 1 && folded) ++report.foldedNotes;
-    builder.Note(span, pitchCode);
-    if (!articulation) builder.Silence(silence);
+    placed.push_back({place(note.start), place(note.end), pitchCode, folded});
   }
-  tune.lines = builder.Finish();
+  tune.lines = LinesOfSpans(placed, place(tuneEnd), report);
 
   while (tempo > kMaxFittedTempo) {
     if (!HalveEveryLength(tune.lines)) {
@@ -325,6 +363,10 @@ HandsetTune FitToHandset(const SourceTune& source, FitReport& report) {
     tempo = EvenTempo(microseconds, --doublings);
   }
   tune.tempo = tempo;
+  // Halving, and tuplets carried on, can leave rests in an order an import
+  // would not write; the lines are made again from their own places, as an
+  // import of their export makes them, so that such an import changes nothing.
+  tune.lines = Refit(tune.lines);
   return tune;
 }
 

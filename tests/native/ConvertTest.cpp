@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -113,6 +114,10 @@ TEST(TuneFitting, TheTempoIsBroughtIntoRangeByDoublingOrHalvingTheLengths) {
     EXPECT_EQ(LinesOf(tune), c.lines) << c.microseconds << " us, " << c.ticks << " ticks";
     EXPECT_EQ(report.tempoClamped, c.clamped) << c.microseconds << " us, " << c.ticks << " ticks";
   }
+  // Halved rests in a row are written again as an import would write them.
+  FitReport report;
+  EXPECT_EQ(LinesOf(FitToHandset(Tune({{0, 480, 60}, {3360, 3840, 60}}, 250'000), report)),
+            (Lines{{198, 51}, {193, 0}, {198, 51}}));
 }
 
 TEST(TuneFitting, TheTempoThatHoldsLongestIsKeptAndTheChangesCounted) {
@@ -185,6 +190,14 @@ TEST(MidiFile, ImportingAnImportExportedGivesTheSameLines) {
   const HandsetTune again = FitToHandset(ReadMidiTrack(WriteMidiFile(first), 0), report);
   EXPECT_EQ(LinesOf(again), LinesOf(first));
   EXPECT_EQ(again.tempo, first.tempo);
+  // The fuzzer's seeds, among them what it found: halved rests, carried tuplets.
+  for (const auto& seed : std::filesystem::directory_iterator(MIDI_SEEDS)) {
+    std::ifstream in(seed.path(), std::ios::binary);
+    const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const HandsetTune fitted = FitToHandset(ReadMidiTrack(bytes, DefaultMidiTrack(ListMidiTracks(bytes))), report);
+    EXPECT_EQ(LinesOf(FitToHandset(ReadMidiTrack(WriteMidiFile(fitted), 0), report)), LinesOf(fitted))
+        << seed.path();
+  }
 }
 
 TEST(MidiFile, BrokenOrUnsuitableFilesAreRefusedWithAMessage) {
