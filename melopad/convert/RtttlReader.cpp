@@ -1,11 +1,12 @@
-// Reading RTTTL: "name:defaults:notes". The name is kept as its bytes; the
-// defaults "d=", "o=" and "b=" may come in any order or not at all; each note
-// is [duration] letter ["#"] ["."] [octave] ["."], with at most one dot.
+// Reading RTTTL: "name:defaults:notes". The name keeps its bytes but not the white
+// space around it; the defaults "d=", "o=" and "b=" may come in any order or not at all;
+// each note is [duration] letter ["#"] ["."] [octave] ["."], with at most one dot.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "melopad/convert/ConversionError.h"
 #include "melopad/convert/Rtttl.h"
@@ -114,6 +115,17 @@ std::int64_t TicksOf(int duration, bool dotted) {
   return dotted ? ticks * 3 / 2 : ticks;
 }
 
+// What follows a note letter: ["#"] ["."] [octave] ["."], at most one dot.
+RtttlNote ReadRestOfNote(Scanner& in, int pitchClass, int duration, int defaultOctave) {
+  bool dotted = in.TakeIf('.');
+  const int sharp = !dotted && in.TakeIf('#') ? 1 : 0;
+  dotted = dotted || in.TakeIf('.');
+  const std::size_t octavePosition = in.Position();
+  const int octave = in.AtDigit() ? CheckedOctave(in.Take() - '0', octavePosition) : defaultOctave;
+  if (!dotted) dotted = in.TakeIf('.');
+  return {TicksOf(duration, dotted), rtttl::MidiKey(pitchClass + sharp, octave)};
+}
+
 RtttlNote ReadNote(Scanner& in, const RtttlDefaults& defaults) {
   const std::size_t durationPosition = in.Position();
   const int duration =
@@ -122,15 +134,24 @@ RtttlNote ReadNote(Scanner& in, const RtttlDefaults& defaults) {
   const std::optional<int> pitchClass = PitchClassOf(letter);
   if (!pitchClass && letter != rtttl::kPause) in.FailHere();
   in.Take();
-  bool dotted = in.TakeIf('.');
-  if (!pitchClass) return {TicksOf(duration, dotted), std::nullopt};
-  const int sharp = !dotted && in.TakeIf('#') ? 1 : 0;
-  dotted = dotted || in.TakeIf('.');
-  const std::size_t octavePosition = in.Position();
-  const int octave =
-      in.AtDigit() ? CheckedOctave(in.Take() - '0', octavePosition) : defaults.octave;
-  if (!dotted) dotted = in.TakeIf('.');
-  return {TicksOf(duration, dotted), rtttl::MidiKey(*pitchClass + sharp, octave)};
+  if (!pitchClass) return {TicksOf(duration, in.TakeIf('.')), std::nullopt};
+  return ReadRestOfNote(in, *pitchClass, duration, defaults.octave);
+}
+
+// Notes follow each other without gaps; a pause only moves the next start.
+// The count is checked before each note is kept, so no text makes the list
+// grow past the limit.
+void ReadNotes(Scanner& in, const RtttlDefaults& defaults, std::vector<TimedNote>& notes) {
+  std::int64_t tick = 0;
+  do {
+    const RtttlNote note = ReadNote(in, defaults);
+    if (note.key && notes.size() == kMostNotes) {
+      throw ConversionError("RTTTL の音符が 1000000 個を超えるため読み込めません");
+    }
+    if (note.key) notes.push_back({tick, tick + note.ticks, *note.key});
+    tick += note.ticks;
+  } while (in.TakeIf(','));
+  if (in.Peek() != Scanner::kEnd) in.FailHere();
 }
 
 }  // namespace
@@ -147,18 +168,7 @@ SourceTune ReadRtttl(std::string_view text) {
   const RtttlDefaults defaults = ReadDefaults(in);
   const std::int64_t beats = defaults.beats;
   tune.tempos.push_back({0, (kMicrosecondsPerMinute + beats / 2) / beats});
-  std::int64_t tick = 0;
-  if (in.Peek() != Scanner::kEnd) {
-    do {
-      const RtttlNote note = ReadNote(in, defaults);
-      if (note.key && tune.notes.size() == kMostNotes) {
-        throw ConversionError("RTTTL の音符が 1000000 個を超えるため読み込めません");
-      }
-      if (note.key) tune.notes.push_back({tick, tick + note.ticks, *note.key});
-      tick += note.ticks;
-    } while (in.TakeIf(','));
-    if (in.Peek() != Scanner::kEnd) in.FailHere();
-  }
+  if (in.Peek() != Scanner::kEnd) ReadNotes(in, defaults, tune.notes);
   if (tune.notes.empty()) throw ConversionError("RTTTL に音符がありません");
   return tune;
 }
