@@ -1,6 +1,8 @@
 // How long the editor's main window takes with a long melody: opening a file
-// of that many pairs, merging its rests with the analysis window open,
-// inserting and deleting one line in the middle, and starting a new melody.
+// of that many pairs; inserting, deleting, pasting and transposing in the
+// middle and at the top, undoing and redoing each; starting a new melody;
+// merging the rests of a long melody with the analysis window open, and
+// undoing and redoing the merge.
 // Every step is timed up to the window having painted what it changed. A
 // benchmark, not a test: run it under Wine and read the figures.
 //
@@ -121,6 +123,8 @@ void Run(TMelopadForm& form, int lines, int mergeLines) {
   analysis.Show();
   TimeStep("merge rests", window, [&] { analysis.MergeButtonClick(); });
   std::printf("%d lines after merging\n", melody.Count());
+  TimeStep("undo the merge", window, [&] { form.MnuEditUndoClick(); });
+  TimeStep("redo the merge", window, [&] { form.MnuEditRedoClick(); });
   ::DeleteFileW(file.c_str());
   ::DeleteFileW(mergeFile.c_str());
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "toolkit/MemoryCanvas.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace toolkit {
@@ -25,11 +26,13 @@ class ImageStrip {
   void Draw(HDC dc, int index, int x, int y) const;
 
  private:
-  UniqueBitmap strip_;
+  // The whole strip with alpha, kept selected: rows of a long list each
+  // draw one picture.
+  MemoryCanvas strip_;
+  const DWORD* pixels_ = nullptr;
   int width_;
   int height_;
-  int count_;
-  COLORREF transparent_;
+  int count_ = 0;
 };
 
 }  // namespace toolkit

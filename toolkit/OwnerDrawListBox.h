@@ -50,6 +50,8 @@ class OwnerDrawListBox : public ListBox {
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
+  int TopIndex() const;
+  void PaintRows();
   void TypeCharacter(wchar_t character);
   void EraseBackground(HDC dc);
 

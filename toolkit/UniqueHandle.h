@@ -73,6 +73,7 @@ using UniqueFont = UniqueHandle<NullEmptyTraits<HFONT, DeleteGdiObject>>;
 using UniqueBitmap = UniqueHandle<NullEmptyTraits<HBITMAP, DeleteGdiObject>>;
 using UniqueBrush = UniqueHandle<NullEmptyTraits<HBRUSH, DeleteGdiObject>>;
 using UniquePen = UniqueHandle<NullEmptyTraits<HPEN, DeleteGdiObject>>;
+using UniqueRegion = UniqueHandle<NullEmptyTraits<HRGN, DeleteGdiObject>>;
 using UniquePalette = UniqueHandle<NullEmptyTraits<HPALETTE, DeleteGdiObject>>;
 using UniqueKey = UniqueHandle<NullEmptyTraits<HKEY, ::RegCloseKey>>;
 using UniqueKernelHandle = UniqueHandle<NullEmptyTraits<HANDLE, ::CloseHandle>>;

@@ -18,6 +18,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/Image.h"
 #include "toolkit/ImageStrip.h"
+#include "toolkit/MemoryCanvas.h"
 #include "toolkit/Menu.h"
 #include "toolkit/OwnerDrawListBox.h"
 #include "toolkit/Prompter.h"
@@ -96,10 +97,10 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   toolkit::Panel KeyboardPanel;
   toolkit::OwnerDrawListBox ScoreListBox;
 
-  // The score list view: every row is drawn into RowBitmap and copied onto
+  // The score list view: every row is drawn into RowCanvas and copied onto
   // the list. Tag holds the beats per bar the rows were last drawn with (0
   // before the first check); VisualTimer compares it once a second.
-  toolkit::UniqueBitmap RowBitmap;
+  toolkit::MemoryCanvas RowCanvas;
   int Tag = 0;
   toolkit::Timer VisualTimer;
   void ScoreListBoxDrawItem(const DRAWITEMSTRUCT& item);
@@ -161,7 +162,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   void ScoreListBoxClick();
   // The score list view's parts (ScoreListView.cpp).
   void SetUpScoreListView();
-  void FitRowBitmap(HDC dc, int width);
+  void FitRowCanvas(HDC dc, int width);
   void DrawScoreRow(HDC dc, SIZE size, int row, bool selected);
   toolkit::UniqueFont scoreListFont_;
   toolkit::UniqueFont scoreRowFont_;

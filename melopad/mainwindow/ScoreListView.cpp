@@ -43,12 +43,6 @@ constexpr COLORREF kSelectedMarkColor = RGB(255, 255, 255);
 constexpr char kMark[] = "  Brightlark";
 constexpr char kSelectedMark[] = "  Brightlark MELOPAD";
 
-SIZE BitmapSize(HBITMAP bitmap) {
-  BITMAP info{};
-  ::GetObjectW(bitmap, sizeof info, &info);
-  return {info.bmWidth, info.bmHeight};
-}
-
 void FillArea(HDC dc, const RECT& area, COLORREF color) {
   const toolkit::UniqueBrush brush(::CreateSolidBrush(color));
   ::FillRect(dc, &area, brush.Get());
@@ -85,7 +79,7 @@ int TextWidth(HDC dc, const std::wstring& text) {
 
 }  // namespace
 
-// The list's look, the row bitmap as wide as the list and one row high, and
+// The list's look, the row canvas as wide as the list and one row high, and
 // the timer that watches the beats per bar, all from start-up on.
 void TMelopadForm::SetUpScoreListView() {
   scoreListFont_ = toolkit::CreateFixedPitchFont(kFontFace, kListFontHeight, SHIFTJIS_CHARSET);
@@ -96,40 +90,36 @@ void TMelopadForm::SetUpScoreListView() {
   scoreRowFont_ =
       toolkit::CreateFixedPitchFont(kFontFace, kItemHeight - kFontHeightBelowRow, DEFAULT_CHARSET);
   const toolkit::WindowDc screen(ScoreListBox.Handle());
-  RowBitmap.Reset(::CreateCompatibleBitmap(screen.Get(), ScoreListBox.ClientRect().width,
-                                           ScoreListBox.ItemHeight()));
+  FitRowCanvas(screen.Get(), ScoreListBox.ClientRect().width);
   VisualTimer.OnTimer = [this] { VisualTimerTimer(); };
   VisualTimer.SetInterval(kVisualTimerInterval);
   VisualTimer.SetEnabled(true);
 }
 
 // Each row is drawn whole off screen and then copied, so it never flickers.
+// The row canvas is kept from row to row and paint to paint.
 void TMelopadForm::ScoreListBoxDrawItem(const DRAWITEMSTRUCT& item) {
   const int row = static_cast<int>(item.itemID);
   // An empty list asks to show its focus on no row: nothing to draw.
   if (row < 0 || row >= melody_.Count()) return;
-  FitRowBitmap(item.hDC, item.rcItem.right - item.rcItem.left);
-  const SIZE size = BitmapSize(RowBitmap.Get());
-  const toolkit::UniqueDc canvas(::CreateCompatibleDC(item.hDC));
-  {
-    const toolkit::SelectedObject bitmap(canvas.Get(), RowBitmap.Get());
-    // The list marks the selected line itself; the rest of a range is the
-    // view's to mark.
-    const auto [first, last] = melody_.SelectedRange();
-    const bool inRange =
-        melody_.AnchorIndex() != melopad::Melody::kNoSelection && row >= first && row <= last;
-    DrawScoreRow(canvas.Get(), size, row, (item.itemState & ODS_SELECTED) != 0 || inRange);
-    ::BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.cx, size.cy, canvas.Get(), 0, 0,
-             SRCCOPY);
-  }
+  FitRowCanvas(item.hDC, item.rcItem.right - item.rcItem.left);
+  const SIZE size = RowCanvas.Size();
+  // The list marks the selected line itself; the rest of a range is the
+  // view's to mark.
+  const auto [first, last] = melody_.SelectedRange();
+  const bool inRange =
+      melody_.AnchorIndex() != melopad::Melody::kNoSelection && row >= first && row <= last;
+  DrawScoreRow(RowCanvas.Dc(), size, row, (item.itemState & ODS_SELECTED) != 0 || inRange);
+  ::BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, size.cx, size.cy, RowCanvas.Dc(), 0, 0,
+           SRCCOPY);
 }
 
 // The list's width changes when its scroll bar comes or goes.
-void TMelopadForm::FitRowBitmap(HDC dc, int width) {
-  const SIZE size = BitmapSize(RowBitmap.Get());
-  if (RowBitmap && size.cx == width) return;
-  const int height = RowBitmap ? size.cy : ScoreListBox.ItemHeight();
-  RowBitmap.Reset(::CreateCompatibleBitmap(dc, width, height));
+void TMelopadForm::FitRowCanvas(HDC dc, int width) {
+  if (RowCanvas && RowCanvas.Size().cx == width) return;
+  const int height = ScoreListBox.ItemHeight();
+  RowCanvas =
+      toolkit::MemoryCanvas(dc, toolkit::UniqueBitmap(::CreateCompatibleBitmap(dc, width, height)));
 }
 
 void TMelopadForm::DrawScoreRow(HDC dc, SIZE size, int row, bool selected) {

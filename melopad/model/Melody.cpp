@@ -85,9 +85,18 @@ void Melody::ReplaceLines(int first, int end, std::vector<std::string> lines) {
     throw std::out_of_range("no score lines in this range");
   }
   Record(first, end, lines);
+  // Lines replaced one for one are overwritten in place; only the difference
+  // moves the lines below.
+  const auto kept = std::min(static_cast<std::size_t>(end - first), lines.size());
   const auto from = lines_.begin() + first;
-  lines_.insert(lines_.erase(from, lines_.begin() + end), std::make_move_iterator(lines.begin()),
-                std::make_move_iterator(lines.end()));
+  std::move(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kept), from);
+  const auto rest = from + static_cast<std::ptrdiff_t>(kept);
+  if (kept < lines.size()) {
+    lines_.insert(rest, std::make_move_iterator(lines.begin() + static_cast<std::ptrdiff_t>(kept)),
+                  std::make_move_iterator(lines.end()));
+  } else {
+    lines_.erase(rest, lines_.begin() + end);
+  }
   tickPositions_.ChangedFrom(first);
   modified_ = true;
   const bool hadSelection = selected_ != kNoSelection;

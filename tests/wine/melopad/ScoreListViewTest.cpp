@@ -229,9 +229,9 @@ TEST_F(ScoreListViewTest, TextStartsOneRowInAndTheMarkFollowsIt) {
 }
 
 // Drawn through the list itself: rows of 20 from the top, the list's colour
-// below them, and the row bitmap as wide as the rows once the scroll bar
+// below them, and the row canvas as wide as the rows once the scroll bar
 // narrows the list.
-TEST_F(ScoreListViewTest, TheListDrawsEveryRowThroughTheRowBitmap) {
+TEST_F(ScoreListViewTest, TheListDrawsEveryRowThroughTheRowCanvas) {
   for (int i = 0; i < 5; ++i) Add(51, kQuarter);
   ShowAndPaint();
   const Picture look = Picture::OnScreen(List());
@@ -243,16 +243,13 @@ TEST_F(ScoreListViewTest, TheListDrawsEveryRowThroughTheRowBitmap) {
   }
   EXPECT_EQ(look.At(100, 5 * kRowHeight + 5), kListColor) << "below the last row";
 
-  BITMAP bitmap{};
-  ::GetObjectW(form.RowBitmap.Get(), sizeof bitmap, &bitmap);
-  const int wideWidth = bitmap.bmWidth;
+  const int wideWidth = form.RowCanvas.Size().cx;
   EXPECT_EQ(wideWidth, form.ScoreListBox.ClientRect().width) << "without a scroll bar";
-  EXPECT_EQ(bitmap.bmHeight, kRowHeight);
+  EXPECT_EQ(form.RowCanvas.Size().cy, kRowHeight);
   for (int i = 0; i < 20; ++i) Add(51, kQuarter);
   ASSERT_TRUE(PumpUntil([this] { return ListPainted(); }));
-  ::GetObjectW(form.RowBitmap.Get(), sizeof bitmap, &bitmap);
-  EXPECT_LT(bitmap.bmWidth, wideWidth) << "the scroll bar did not narrow the rows";
-  EXPECT_EQ(bitmap.bmWidth, form.ScoreListBox.ClientRect().width) << "with a scroll bar";
+  EXPECT_LT(form.RowCanvas.Size().cx, wideWidth) << "the scroll bar did not narrow the rows";
+  EXPECT_EQ(form.RowCanvas.Size().cx, form.ScoreListBox.ClientRect().width) << "with a scroll bar";
 }
 
 // Only the timer redraws for a new beats-per-bar value: in 3/4 the fourth
@@ -331,3 +328,38 @@ TEST_F(ScoreListViewTest, LoadingAMelodyIsSilent) {
 }
 
 }  // namespace
+
+// An edit repaints only the rows it changed: after each, the list on screen
+// is what drawing it whole again shows, in the middle of a scrolled list, at
+// its end and over a range.
+TEST_F(ScoreListViewTest, WhatAnEditRepaintsIsWhatTheWholeListShows) {
+  for (int i = 0; i < 60; ++i) Add(i % 3 == 0 ? 0 : 39 + i % 36, i % 5 == 0 ? kEighth : kQuarter);
+  ShowAndPaint();
+  melopad::Melody& melody = form.Melody();
+  ::SendMessageW(List(), LB_SETTOPINDEX, 20, 0);
+  const std::pair<const char*, std::function<void()>> edits[] = {
+      {"a rest inserted in view", [&] { melody.SetSelectedIndex(24), form.PauseButtonClick(); }},
+      {"the line deleted", [&] { form.DeleteButtonClick(); }},
+      {"the delete undone", [&] { form.MnuEditUndoClick(); }},
+      {"a range selected", [&] { melody.SetSelectionRange(22, 27); }},
+      {"the range transposed", [&] { form.TransposeSelection(1); }},
+      {"the range cut", [&] { form.MnuEditCutClick(); }},
+      {"the cut undone", [&] { form.MnuEditUndoClick(); }},
+      {"one line selected", [&] { melody.SetSelectedIndex(30); }},
+      {"the last line deleted",
+       [&] { melody.SetSelectedIndex(melody.Count() - 1), form.DeleteButtonClick(); }},
+  };
+  for (const auto& [name, edit] : edits) {
+    edit();
+    ASSERT_TRUE(PumpUntil([this] { return ListPainted(); })) << name;
+    const Picture repainted = Picture::OnScreen(List());
+    ::InvalidateRect(List(), nullptr, TRUE);
+    ASSERT_TRUE(PumpUntil([this] { return ListPainted(); })) << name;
+    const Picture whole = Picture::OnScreen(List());
+    for (int y = 0; y < whole.Height(); ++y) {
+      for (int x = 0; x < whole.Width(); ++x) {
+        ASSERT_EQ(repainted.At(x, y), whole.At(x, y)) << name << " at " << x << "," << y;
+      }
+    }
+  }
+}
