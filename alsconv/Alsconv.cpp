@@ -15,6 +15,7 @@
 #include "melopad/convert/MidiFile.h"
 #include "melopad/convert/Rtttl.h"
 #include "melopad/convert/TuneFitting.h"
+#include "melopad/convert/TuneFormat.h"
 #include "melopad/convert/WavExport.h"
 #include "melopad/model/Melody.h"
 
@@ -39,23 +40,7 @@ const char* const kUsage =
 // Inputs larger than this are no melody of any format read here.
 constexpr std::uintmax_t kLargestInput = 256u << 20;
 
-enum class Format { kAls, kMidi, kRtttl, kWav };
-
-std::optional<Format> FormatOf(const fs::path& path) {
-  std::string extension;
-  const fs::path given = path.extension();
-  for (auto c : given.native()) {
-    const auto code = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<decltype(c)>>(c));
-    extension += (code >= 'A' && code <= 'Z') ? static_cast<char>(code - 'A' + 'a')
-                 : code < 0x80               ? static_cast<char>(code)
-                                             : '?';
-  }
-  if (extension == ".als") return Format::kAls;
-  if (extension == ".mid" || extension == ".midi") return Format::kMidi;
-  if (extension == ".txt" || extension == ".rtttl") return Format::kRtttl;
-  if (extension == ".wav") return Format::kWav;
-  return std::nullopt;
-}
+using Format = melopad::TuneFormat;
 
 struct Options {
   fs::path input;
@@ -104,8 +89,8 @@ Options ParseArguments(const std::vector<Argument>& arguments) {
   if (files.size() != 2) throw UsageError{"入力と出力のファイルを一つずつ指定してください。"};
   options.input = files[0]->path;
   options.output = files[1]->path;
-  const auto input = FormatOf(options.input);
-  const auto output = FormatOf(options.output);
+  const auto input = melopad::TuneFormatOf(options.input);
+  const auto output = melopad::TuneFormatOf(options.output);
   if (!input || input == Format::kWav) {
     throw UsageError{"入力の形式が分かりません: " + PathText(options.input)};
   }
@@ -153,7 +138,8 @@ void WriteOutput(const fs::path& path, const Bytes& bytes) {
   temporary += ".alsconv-" + std::to_string(random() % 1'000'000) + ".tmp";
   {
     std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     file.close();
     if (!file) {
       fs::remove(temporary, error);
@@ -167,9 +153,9 @@ void WriteOutput(const fs::path& path, const Bytes& bytes) {
   }
 }
 
-melopad::HandsetTune ReadTune(const Options& options, const Bytes& bytes, melopad::FitReport& report,
-                              std::ostream& err) {
-  switch (*FormatOf(options.input)) {
+melopad::HandsetTune ReadTune(const Options& options, const Bytes& bytes,
+                              melopad::FitReport& report, std::ostream& err) {
+  switch (*melopad::TuneFormatOf(options.input)) {
     case Format::kAls: {
       melopad::Melody melody;
       try {
@@ -242,7 +228,7 @@ int Run(const std::vector<Argument>& arguments, std::ostream& out, std::ostream&
     if (options.name) tune.name = *options.name;
     Bytes output;
     try {
-      output = WriteTune(*FormatOf(options.output), tune, report);
+      output = WriteTune(*melopad::TuneFormatOf(options.output), tune, report);
     } catch (const std::exception& error) {
       throw FileFailure{options.output, error.what(), false};
     }

@@ -44,13 +44,18 @@ void TMelopadForm::MnuNewClick() {
   StartEditHistory(true);
 }
 
+// Before another melody takes the place of a changed one: false when the
+// user cancelled the question or the save.
+bool TMelopadForm::SaveChangesBeforeReplacing() {
+  if (!melody_.Modified()) return true;
+  const toolkit::MessageAnswer answer =
+      AskToSaveChanges(Handle(), toolkit::MessageButtons::YesNoCancel);
+  if (answer == toolkit::MessageAnswer::Cancel) return false;
+  return answer == toolkit::MessageAnswer::No || SaveThroughDialog();
+}
+
 void TMelopadForm::MnuLoadAlsClick() {
-  if (melody_.Modified()) {
-    const toolkit::MessageAnswer answer =
-        AskToSaveChanges(Handle(), toolkit::MessageButtons::YesNoCancel);
-    if (answer == toolkit::MessageAnswer::Cancel) return;
-    if (answer == toolkit::MessageAnswer::Yes && !SaveThroughDialog()) return;
-  }
+  if (!SaveChangesBeforeReplacing()) return;
   const std::optional<std::wstring> path = ExecuteOpenDialog();
   if (!path) return;
   LoadAlsFile(*path);

@@ -18,6 +18,8 @@ std::vector<MenuEntry> MainMenuTable(TMelopadForm& form) {
            {"新規作成(&N)", &form.MnuNew, [f] { f->MnuNewClick(); }},
            {"alsファイルの読み込み(&O)...", &form.MnuLoadAls, [f] { f->MnuLoadAlsClick(); }},
            {"alsファイルに書き出し(&A)...", &form.MnuSaveAls, [f] { f->MnuSaveAlsClick(); }},
+           {"インポート(&I)...", &form.MnuImport, [f] { f->MnuImportClick(); }},
+           {"エクスポート(&E)...", &form.MnuExport, [f] { f->MnuExportClick(); }},
            MenuSeparator(&form.MnuFilePartition),
            {"終了(&X)", &form.MnuFileExit, [f] { f->MnuFileExitClick(); }, toolkit::Shortcut{'X'}},
        }},

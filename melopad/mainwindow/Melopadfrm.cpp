@@ -45,6 +45,33 @@ toolkit::FileDialogSettings SaveDialogSettings() {
   return settings;
 }
 
+toolkit::FileDialogSettings ImportDialogSettings() {
+  toolkit::FileDialogSettings settings;
+  settings.title = "インポート";
+  settings.filter =
+      "MIDI ファイル (*.mid;*.midi)|*.mid;*.midi|RTTTL (*.txt;*.rtttl)|*.txt;*.rtttl|"
+      "すべてのファイル (*.*)|*.*";
+  settings.hideReadOnly = true;
+  settings.pathMustExist = true;
+  settings.fileMustExist = true;
+  settings.resizable = true;
+  return settings;
+}
+
+toolkit::FileDialogSettings ExportDialogSettings() {
+  toolkit::FileDialogSettings settings;
+  settings.title = "エクスポート";
+  settings.filter =
+      "MIDI ファイル (*.mid)|*.mid|RTTTL (*.txt;*.rtttl)|*.txt;*.rtttl|WAVE ファイル (*.wav)|*.wav";
+  settings.defaultExtension = "mid";
+  settings.overwritePrompt = true;
+  settings.hideReadOnly = true;
+  settings.pathMustExist = true;
+  settings.noReadOnlyReturn = true;
+  settings.resizable = true;
+  return settings;
+}
+
 // How long the splash stays on screen before start-up goes on.
 constexpr DWORD kSplashMilliseconds = 500;
 
@@ -61,7 +88,12 @@ TMelopadForm::TMelopadForm(MelopadServices services, std::wstring_view firstArgu
       }),
       OpenDialog(OpenDialogSettings()),
       SaveDialog(SaveDialogSettings()),
+      ImportDialog(ImportDialogSettings()),
+      ExportDialog(ExportDialogSettings()),
       services_(services) {
+  ChooseMidiTrack = [this](const std::vector<melopad::MidiTrackInfo>& tracks, int suggested) {
+    return AskMidiTrack(tracks, suggested);
+  };
   SetMainMenuImages(*this);
   SetMainMenu(MainMenu);
   PlaceRegions();

@@ -3,13 +3,17 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "melopad/controls/WheelUpDown.h"
+#include "melopad/convert/MidiFile.h"
+#include "melopad/convert/Tune.h"
 #include "melopad/mainwindow/KeyPanel.h"
 #include "melopad/model/EditHistory.h"
 #include "melopad/model/Melody.h"
@@ -86,6 +90,11 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   // The menu commands.
   void MnuNewClick();
   void MnuLoadAlsClick();
+  void MnuImportClick();
+  void MnuExportClick();
+  // Import and export of one file, as the commands do after their dialogs.
+  void ImportTune(const std::wstring& path);
+  void ExportTune(const std::wstring& path);
   void MnuSaveAlsClick();
   void MnuFileExitClick();
   void MnuHelpHelpClick();
@@ -123,7 +132,8 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   std::array<toolkit::SpeedButton, melopad::kLengthCount> LengthButtons;
   std::array<toolkit::Image, melopad::kLengthCount> LengthImages;
 
-  toolkit::MenuItem MnuFile, MnuNew, MnuLoadAls, MnuSaveAls, MnuFilePartition, MnuFileExit;
+  toolkit::MenuItem MnuFile, MnuNew, MnuLoadAls, MnuSaveAls, MnuImport, MnuExport, MnuFilePartition,
+      MnuFileExit;
   toolkit::MenuItem MnuEdit, MnuEditUndo, MnuEditRedo, MnuEditPartition0, MnuEditCut, MnuEditCopy,
       MnuEditPaste, MnuEditPartition1, MnuEditSelectAll, MnuEditPartition2, MnuEditSemitoneUp,
       MnuEditSemitoneDown, MnuEditOctaveUp, MnuEditOctaveDown;
@@ -141,6 +151,12 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   // The file dialogs' settings; SaveDialog's file name is the melody's file.
   toolkit::FileDialogSettings OpenDialog;
   toolkit::FileDialogSettings SaveDialog;
+  toolkit::FileDialogSettings ImportDialog;
+  toolkit::FileDialogSettings ExportDialog;
+  // Which track of a MIDI file with several becomes the melody: numbered from
+  // 0, none when the user cancels. Asks the user unless a test answers.
+  std::function<std::optional<int>(const std::vector<melopad::MidiTrackInfo>&, int suggested)>
+      ChooseMidiTrack;
 
  protected:
   bool FormCloseQuery() override;
@@ -159,6 +175,10 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   std::optional<std::wstring> ExecuteSaveDialog();
   std::optional<std::wstring> ExecuteOpenDialog();
   bool SaveThroughDialog();
+  bool SaveChangesBeforeReplacing();
+  std::optional<melopad::SourceTune> ReadSourceTune(const std::wstring& path,
+                                                    const std::vector<std::uint8_t>& bytes);
+  std::optional<int> AskMidiTrack(const std::vector<melopad::MidiTrackInfo>& tracks, int suggested);
   void ScoreListBoxClick();
   // The score list view's parts (ScoreListView.cpp).
   void SetUpScoreListView();
