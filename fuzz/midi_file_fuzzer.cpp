@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     const auto tracks = melopad::ListMidiTracks(bytes);
     melopad::FitReport report;
-    fitted = melopad::FitToHandset(
-        melopad::ReadMidiTrack(bytes, melopad::DefaultMidiTrack(tracks)), report);
+    fitted = melopad::FitToHandset(melopad::ReadMidiTrack(bytes, melopad::DefaultMidiTrack(tracks)),
+                                   report);
   } catch (const melopad::ConversionError&) {
     return 0;
   }
@@ -47,8 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     __builtin_trap();
   }
   // A tune whose notes were all too short to keep has nothing to read back.
-  const bool hasNotes = std::any_of(fitted.lines.begin(), fitted.lines.end(),
-                                    [](const melopad::HandsetLine& line) { return line.pitchCode != 0; });
+  const bool hasNotes =
+      std::any_of(fitted.lines.begin(), fitted.lines.end(),
+                  [](const melopad::HandsetLine& line) { return line.pitchCode != 0; });
   if (!hasNotes) return 0;
   std::vector<std::uint8_t> written;
   try {

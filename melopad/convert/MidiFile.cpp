@@ -88,7 +88,8 @@ struct MidiFile {
 
 MidiFile SplitFile(std::span<const std::uint8_t> bytes) {
   Reader file(bytes);
-  if (bytes.size() < 14 || std::string_view(reinterpret_cast<const char*>(bytes.data()), 4) != "MThd") {
+  if (bytes.size() < 14 ||
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), 4) != "MThd") {
     Refuse("MIDI ファイルではありません。");
   }
   file.Take(4);
@@ -255,8 +256,8 @@ std::vector<std::uint8_t> WriteMidiFile(const HandsetTune& tune) {
     events.insert(events.end(), data.begin(), data.end());
   };
   if (!tune.name.empty()) {
-    meta(kMetaTrackName, std::span(reinterpret_cast<const std::uint8_t*>(tune.name.data()),
-                                   tune.name.size()));
+    meta(kMetaTrackName,
+         std::span(reinterpret_cast<const std::uint8_t*>(tune.name.data()), tune.name.size()));
   }
   const int tempo = std::max(tune.tempo, 1);
   const std::uint32_t microseconds = static_cast<std::uint32_t>((57'600'000 + tempo / 2) / tempo);

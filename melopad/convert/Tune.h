@@ -54,12 +54,12 @@ struct HandsetTune {
 // Lines() gives the report one line per kind that occurred, with its count;
 // empty when nothing had to change.
 struct FitReport {
-  int foldedNotes = 0;         // moved by octaves into the handset's range
-  int chordNotesDropped = 0;   // lower notes of a chord, or notes under a higher one
-  int shortSpansDropped = 0;   // spans shorter than a 128th
+  int foldedNotes = 0;        // moved by octaves into the handset's range
+  int chordNotesDropped = 0;  // lower notes of a chord, or notes under a higher one
+  int shortSpansDropped = 0;  // spans shorter than a 128th
   int tempoChangesFlattened = 0;
-  bool tempoClamped = false;   // the tempo could not be kept by doubling or halving
-  int lengthsRounded = 0;      // lengths the target format cannot write
+  bool tempoClamped = false;  // the tempo could not be kept by doubling or halving
+  int lengthsRounded = 0;     // lengths the target format cannot write
   std::vector<std::string> Lines() const;
   bool Empty() const { return Lines().empty(); }
 };

@@ -41,9 +41,20 @@ struct Length {
   int code;
 };
 constexpr std::array<Length, kLengthCount> kLengthsLongestFirst = {{
-    {128, false, 192}, {96, false, 193}, {64, false, 194}, {48, false, 195}, {32, false, 196},
-    {24, false, 197},  {16, false, 198}, {10, true, 199},  {8, false, 201},  {6, true, 202},
-    {5, true, 200},    {4, false, 203},  {2, false, 204},  {1, false, 205},
+    {128, false, 192},
+    {96, false, 193},
+    {64, false, 194},
+    {48, false, 195},
+    {32, false, 196},
+    {24, false, 197},
+    {16, false, 198},
+    {10, true, 199},
+    {8, false, 201},
+    {6, true, 202},
+    {5, true, 200},
+    {4, false, 203},
+    {2, false, 204},
+    {1, false, 205},
 }};
 
 const Length* PlainLength(Ticks ticks) {
@@ -109,7 +120,8 @@ class LineBuilder {
     if (const Length* plain = PlainLength(fill)) {
       Emit(plain->code, pitchCode);
       carry_ = 0;
-    } else if (const Length* asWritten = PlainLength(span); asWritten && std::llabs(carry_) <= kMaxCarry) {
+    } else if (const Length* asWritten = PlainLength(span);
+               asWritten && std::llabs(carry_) <= kMaxCarry) {
       // A plain length after tuplets stays as it is while the lines lag by little.
       Emit(asWritten->code, pitchCode);
     } else if (fill < 1) {
@@ -388,7 +400,8 @@ std::vector<std::string> ScoreLinesOf(const HandsetTune& tune) {
   std::vector<std::string> lines;
   lines.reserve(tune.lines.size());
   for (const HandsetLine& line : tune.lines) {
-    const std::string label = line.pitchCode == kRestPitch ? kRestLabel : PitchLabel(line.pitchCode);
+    const std::string label =
+        line.pitchCode == kRestPitch ? kRestLabel : PitchLabel(line.pitchCode);
     lines.push_back(ComposeScoreLine(label, LengthIndexOf(line.lengthCode), line.pitchCode));
   }
   return lines;

@@ -27,7 +27,8 @@ void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
 std::vector<std::uint8_t> WriteWavFile(const HandsetTune& tune) {
   std::uint64_t samples = 0;
   for (const HandsetLine& line : tune.lines) {
-    samples += static_cast<std::uint64_t>(NoteDurationMs(line.lengthCode, tune.tempo)) * kSamplesPerMs;
+    samples +=
+        static_cast<std::uint64_t>(NoteDurationMs(line.lengthCode, tune.tempo)) * kSamplesPerMs;
   }
   if (samples * 2 > kLargestData) throw ConversionError("曲が長すぎて WAV ファイルに書けません。");
   const auto dataSize = static_cast<std::uint32_t>(samples * 2);

@@ -20,8 +20,9 @@ using Bytes = std::vector<std::uint8_t>;
 class Alsconv : public testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              (std::string("alsconv-") + testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        fs::temp_directory_path() /
+        (std::string("alsconv-") + testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     melopad::HandsetTune tune{"Song", 120, {{196, 39}, {198, 0}, {199, 74}, {199, 51}, {199, 52}}};
@@ -31,8 +32,9 @@ class Alsconv : public testing::Test {
 
   fs::path At(const std::string& name) const { return folder_ / name; }
   void Write(const std::string& name, const Bytes& bytes) const {
-    std::ofstream(At(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(At(name), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   }
   Bytes Read(const std::string& name) const {
     std::ifstream file(At(name), std::ios::binary);
@@ -63,16 +65,22 @@ TEST_F(Alsconv, ConvertsBetweenTheFormatsAndReplacesAnOldOutput) {
   EXPECT_EQ(Run({"song.als", "song.wav"}), alsconv::kDone) << err_.str();
   EXPECT_EQ(Read("song.wav").size(), 44u + 2 * 8 * (480 + 240 + 3 * 150));
   EXPECT_EQ(Run({"song.als", "again.mid"}), alsconv::kDone) << err_.str();
-  EXPECT_EQ(Read("again.mid"), melopad::WriteMidiFile({"かえる", 120, {{196, 39}, {198, 0}, {199, 74}, {199, 51}, {199, 52}}}));
+  EXPECT_EQ(Read("again.mid"),
+            melopad::WriteMidiFile(
+                {"かえる", 120, {{196, 39}, {198, 0}, {199, 74}, {199, 51}, {199, 52}}}));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4)
       << "a temporary file was left";
 }
 
 TEST_F(Alsconv, ExitsWithOneForAFileItCannotReadOrWrite) {
-  const struct { std::vector<std::string> words; const char* message; } cases[] = {
+  const struct {
+    std::vector<std::string> words;
+    const char* message;
+  } cases[] = {
       {{"missing.mid", "out.als"}, "missing.mid を読めません: 見つかりません。"},
       {{"broken.mid", "out.als"}, "broken.mid を読めません: MIDI ファイルではありません。"},
-      {{"song.mid", "out.als", "--track", "2"}, "song.mid を読めません: MIDI ファイルにその番号のトラックはありません。"},
+      {{"song.mid", "out.als", "--track", "2"},
+       "song.mid を読めません: MIDI ファイルにその番号のトラックはありません。"},
       {{"song.mid", "nowhere/out.als"}, "out.als に書けません: フォルダーがありません。"},
   };
   Write("broken.mid", {'M', 'T'});

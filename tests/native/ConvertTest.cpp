@@ -39,8 +39,19 @@ SourceTune Tune(std::vector<TimedNote> notes, std::int64_t microsecondsPerQuarte
 
 // A MIDI file from tracks of raw events (delta, status and data bytes each).
 Bytes Midi(const std::vector<Bytes>& tracks, int format = 1, int division = kQuarter) {
-  Bytes file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, static_cast<std::uint8_t>(format), 0,
-                static_cast<std::uint8_t>(tracks.size()), static_cast<std::uint8_t>(division >> 8),
+  Bytes file = {'M',
+                'T',
+                'h',
+                'd',
+                0,
+                0,
+                0,
+                6,
+                0,
+                static_cast<std::uint8_t>(format),
+                0,
+                static_cast<std::uint8_t>(tracks.size()),
+                static_cast<std::uint8_t>(division >> 8),
                 static_cast<std::uint8_t>(division)};
   for (const Bytes& events : tracks) {
     file.insert(file.end(), {'M', 'T', 'r', 'k', 0, static_cast<std::uint8_t>(events.size() >> 16),
@@ -52,10 +63,13 @@ Bytes Midi(const std::vector<Bytes>& tracks, int format = 1, int division = kQua
 }
 
 TEST(TuneFitting, AScaleOverFourOctavesIsFoldedIntoTheKeysKeepingEachPitchClass) {
-  const struct { int key, pitchCode; bool folded; } cases[] = {
-      {36, 39, true}, {43, 46, true}, {47, 50, true}, {48, 39, false}, {55, 46, false},
+  const struct {
+    int key, pitchCode;
+    bool folded;
+  } cases[] = {
+      {36, 39, true},  {43, 46, true},  {47, 50, true},  {48, 39, false}, {55, 46, false},
       {60, 51, false}, {71, 62, false}, {72, 63, false}, {83, 74, false}, {84, 63, true},
-      {91, 70, true}, {95, 74, true}, {0, 39, true}, {127, 70, true},
+      {91, 70, true},  {95, 74, true},  {0, 39, true},   {127, 70, true},
   };
   std::vector<TimedNote> scale;
   int folded = 0;
@@ -76,12 +90,21 @@ TEST(TuneFitting, AScaleOverFourOctavesIsFoldedIntoTheKeysKeepingEachPitchClass)
 }
 
 TEST(TuneFitting, OverlappingNotesKeepTheHighestSounding) {
-  const struct { const char* what; std::vector<TimedNote> notes; Lines lines; int dropped; } cases[] = {
+  const struct {
+    const char* what;
+    std::vector<TimedNote> notes;
+    Lines lines;
+    int dropped;
+  } cases[] = {
       {"a chord keeps its top note", {{0, 480, 60}, {0, 480, 67}, {0, 480, 64}}, {{196, 58}}, 2},
       {"a lower note under a higher one is dropped",
-       {{0, 480, 72}, {240, 720, 60}, {480, 960, 71}}, {{196, 63}, {196, 62}}, 1},
+       {{0, 480, 72}, {240, 720, 60}, {480, 960, 71}},
+       {{196, 63}, {196, 62}},
+       1},
       {"a higher note cuts a lower one short",
-       {{0, 960, 60}, {480, 960, 72}}, {{196, 51}, {196, 63}}, 0},
+       {{0, 960, 60}, {480, 960, 72}},
+       {{196, 51}, {196, 63}},
+       0},
   };
   for (const auto& c : cases) {
     FitReport report;
@@ -122,7 +145,8 @@ TEST(TuneFitting, TheTempoIsBroughtIntoRangeByDoublingOrHalvingTheLengths) {
 
 TEST(TuneFitting, TheTempoThatHoldsLongestIsKeptAndTheChangesCounted) {
   SourceTune tune = Tune({{0, 4 * kQuarter, 60}});
-  tune.tempos = {{0, 600'000}, {kQuarter, 500'000}, {2 * kQuarter, 600'000}, {3 * kQuarter, 1'000'000}};
+  tune.tempos = {
+      {0, 600'000}, {kQuarter, 500'000}, {2 * kQuarter, 600'000}, {3 * kQuarter, 1'000'000}};
   FitReport report;
   EXPECT_EQ(FitToHandset(tune, report).tempo, 116);  // 1 s for the last quarter; doubled
   EXPECT_EQ(report.tempoChangesFlattened, 3);
@@ -130,19 +154,38 @@ TEST(TuneFitting, TheTempoThatHoldsLongestIsKeptAndTheChangesCounted) {
 
 TEST(TuneFitting, SpansBecomeTheLengthsAMusicianWrites) {
   const int n = 60, p = 51;
-  const struct { const char* what; std::vector<TimedNote> notes; Lines lines; int shortDropped; } cases[] = {
+  const struct {
+    const char* what;
+    std::vector<TimedNote> notes;
+    Lines lines;
+    int shortDropped;
+  } cases[] = {
       {"triplets stay triplets",
        {{0, 160, n}, {160, 320, n}, {320, 480, n}, {480, 960, n}},
-       {{199, p}, {199, p}, {199, p}, {196, p}}, 0},
-      {"sixteenth triplets", {{0, 80, n}, {80, 160, n}, {160, 240, n}}, {{200, p}, {202, p}, {200, p}}, 0},
+       {{199, p}, {199, p}, {199, p}, {196, p}},
+       0},
+      {"sixteenth triplets",
+       {{0, 80, n}, {80, 160, n}, {160, 240, n}},
+       {{200, p}, {202, p}, {200, p}},
+       0},
       {"a short gap is articulation", {{0, 450, n}, {480, 960, n}}, {{196, p}, {196, p}}, 0},
-      {"a sixteenth's gap is a rest", {{0, 360, n}, {480, 960, n}}, {{197, p}, {201, 0}, {196, p}}, 0},
-      {"a gap as long as the note is a rest", {{0, 30, n}, {90, 120, n}}, {{204, p}, {203, 0}, {204, p}}, 0},
-      {"a dotted sixteenth is a sixteenth and a rest", {{0, 180, n}, {180, 660, n}},
-       {{201, p}, {203, 0}, {196, p}}, 0},
+      {"a sixteenth's gap is a rest",
+       {{0, 360, n}, {480, 960, n}},
+       {{197, p}, {201, 0}, {196, p}},
+       0},
+      {"a gap as long as the note is a rest",
+       {{0, 30, n}, {90, 120, n}},
+       {{204, p}, {203, 0}, {204, p}},
+       0},
+      {"a dotted sixteenth is a sixteenth and a rest",
+       {{0, 180, n}, {180, 660, n}},
+       {{201, p}, {203, 0}, {196, p}},
+       0},
       {"a leading silence is a rest", {{480, 960, n}}, {{196, 0}, {196, p}}, 0},
-      {"a long silence is whole rests, longest first", {{0, 480, n}, {3360, 3840, n}},
-       {{196, p}, {192, 0}, {194, 0}, {196, p}}, 0},
+      {"a long silence is whole rests, longest first",
+       {{0, 480, n}, {3360, 3840, n}},
+       {{196, p}, {192, 0}, {194, 0}, {196, p}},
+       0},
       {"a span under a 128th is dropped", {{0, 5, n}, {5, 485, n}}, {{196, p}}, 1},
   };
   for (const auto& c : cases) {
@@ -179,11 +222,12 @@ TEST(MidiFile, ImportingAnImportExportedGivesTheSameLines) {
   // Two tracks (format 1): tempo 100 in the first, a played melody with
   // running status, uneven lengths and a chord in the second.
   const Bytes file = Midi({{0, 0xFF, 0x51, 3, 0x09, 0x27, 0xC0, 0, 0xFF, 0x2F, 0},
-                           {0, 0xFF, 0x03, 2, 'M', 'e', 0, 0x91, 60, 90, 0, 64, 90, 0x83, 0x50, 60, 0,
-                            0, 64, 0, 30, 67, 80, 0x81, 0x00, 67, 0, 0x83, 0x00, 72, 70, 0x8F, 0, 72,
-                            0, 0, 0xFF, 0x2F, 0}});
+                           {0,    0xFF, 0x03, 2,  'M', 'e',  0, 0x91, 60, 90, 0,    64,   90,
+                            0x83, 0x50, 60,   0,  0,   64,   0, 30,   67, 80, 0x81, 0x00, 67,
+                            0,    0x83, 0x00, 72, 70,  0x8F, 0, 72,   0,  0,  0xFF, 0x2F, 0}});
   FitReport report;
-  const HandsetTune first = FitToHandset(ReadMidiTrack(file, DefaultMidiTrack(ListMidiTracks(file))), report);
+  const HandsetTune first =
+      FitToHandset(ReadMidiTrack(file, DefaultMidiTrack(ListMidiTracks(file))), report);
   EXPECT_EQ(first.name, "Me");
   EXPECT_EQ(first.tempo, 96);
   EXPECT_EQ(report.chordNotesDropped, 1);
@@ -194,8 +238,10 @@ TEST(MidiFile, ImportingAnImportExportedGivesTheSameLines) {
   for (const auto& seed : std::filesystem::directory_iterator(MIDI_SEEDS)) {
     std::ifstream in(seed.path(), std::ios::binary);
     const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const HandsetTune fitted = FitToHandset(ReadMidiTrack(bytes, DefaultMidiTrack(ListMidiTracks(bytes))), report);
-    EXPECT_EQ(LinesOf(FitToHandset(ReadMidiTrack(WriteMidiFile(fitted), 0), report)), LinesOf(fitted))
+    const HandsetTune fitted =
+        FitToHandset(ReadMidiTrack(bytes, DefaultMidiTrack(ListMidiTracks(bytes))), report);
+    EXPECT_EQ(LinesOf(FitToHandset(ReadMidiTrack(WriteMidiFile(fitted), 0), report)),
+              LinesOf(fitted))
         << seed.path();
   }
 }
@@ -206,16 +252,26 @@ TEST(MidiFile, BrokenOrUnsuitableFilesAreRefusedWithAMessage) {
   truncated.resize(truncated.size() - 3);
   Bytes longChunk = Midi({note});
   longChunk[21] = 0x7F;
-  const struct { const char* what; Bytes file; const char* message; } cases[] = {
-      {"no MIDI file", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, "MIDI ファイルではありません。"},
+  const struct {
+    const char* what;
+    Bytes file;
+    const char* message;
+  } cases[] = {
+      {"no MIDI file",
+       {'R', 'I', 'F', 'F', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+       "MIDI ファイルではありません。"},
       {"empty", {}, "MIDI ファイルではありません。"},
-      {"time code division", Midi({note}, 1, 0xE250), "時間をタイムコードで数える MIDI ファイルには対応していません。"},
+      {"time code division", Midi({note}, 1, 0xE250),
+       "時間をタイムコードで数える MIDI ファイルには対応していません。"},
       {"format 2", Midi({note}, 2), "MIDI ファイルの形式 2 には対応していません。"},
       {"cut in a track", truncated, "MIDI ファイルが途中で切れているか壊れています。"},
       {"chunk longer than the file", longChunk, "MIDI ファイルが途中で切れているか壊れています。"},
-      {"endless quantity", Midi({{0x80, 0x80, 0x80, 0x80, 0}}), "MIDI ファイルが途中で切れているか壊れています。"},
-      {"data without status", Midi({{0, 60, 100}}), "MIDI ファイルが途中で切れているか壊れています。"},
-      {"drums only", Midi({{0, 0x99, 36, 100, 10, 0x89, 36, 0}}), "MIDI ファイルの音がすべてドラム (チャンネル 10) です。"},
+      {"endless quantity", Midi({{0x80, 0x80, 0x80, 0x80, 0}}),
+       "MIDI ファイルが途中で切れているか壊れています。"},
+      {"data without status", Midi({{0, 60, 100}}),
+       "MIDI ファイルが途中で切れているか壊れています。"},
+      {"drums only", Midi({{0, 0x99, 36, 100, 10, 0x89, 36, 0}}),
+       "MIDI ファイルの音がすべてドラム (チャンネル 10) です。"},
       {"no notes", Midi({{0, 0xFF, 0x2F, 0}}), "MIDI ファイルに音がありません。"},
   };
   for (const auto& c : cases) {
@@ -257,7 +313,8 @@ TEST(WavExport, TheMelodySoundsAsTheEditorPlaysIt) {
   ASSERT_EQ(frames, (snd27.size() - 46) / 2);
   for (std::size_t at = 0; at < 3840; ++at) {
     const std::size_t inSample = at % frames;
-    ASSERT_EQ(sample(at), static_cast<std::int16_t>(snd27[46 + 2 * inSample] | snd27[47 + 2 * inSample] << 8))
+    ASSERT_EQ(sample(at),
+              static_cast<std::int16_t>(snd27[46 + 2 * inSample] | snd27[47 + 2 * inSample] << 8))
         << "sample " << at;
   }
   EXPECT_EQ(sample(3840), 0);
