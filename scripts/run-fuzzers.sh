@@ -12,8 +12,8 @@ seconds="${1:-20}"
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(als_file_fuzzer midi_file_fuzzer score_rows_fuzzer record_fields_fuzzer
-           install_variables_fuzzer dbcs_paths_fuzzer)
+  targets=(als_file_fuzzer midi_file_fuzzer rtttl_fuzzer score_rows_fuzzer
+           record_fields_fuzzer install_variables_fuzzer dbcs_paths_fuzzer)
 fi
 
 ./scripts/build.sh fuzz >/dev/null
