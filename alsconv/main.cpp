@@ -18,9 +18,26 @@ int wmain(int argc, wchar_t** argv) {
   return alsconv::Run(arguments, std::cout, std::cerr);
 }
 #else
+#include <clocale>
+#include <sstream>
+
+#include "alsconv/TerminalText.h"
+
+// Options and the song name arrive in the terminal's encoding and are taken
+// only when code page 932 holds them exactly; messages go back to it.
 int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "");
+  const std::string terminal = alsconv::TerminalEncoding();
   std::vector<alsconv::Argument> arguments;
-  for (int i = 1; i < argc; ++i) arguments.push_back({argv[i], argv[i], true});
-  return alsconv::Run(arguments, std::cout, std::cerr);
+  for (int i = 1; i < argc; ++i) {
+    const auto exact = alsconv::ConvertExactly(argv[i], terminal, alsconv::kTextEncoding);
+    arguments.push_back({argv[i], exact.value_or(argv[i]), exact.has_value()});
+  }
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = alsconv::Run(arguments, out, err);
+  std::cout << alsconv::ConvertForDisplay(out.str(), alsconv::kTextEncoding, terminal);
+  std::cerr << alsconv::ConvertForDisplay(err.str(), alsconv::kTextEncoding, terminal);
+  return status;
 }
 #endif

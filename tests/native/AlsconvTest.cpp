@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "alsconv/Alsconv.h"
+#include "alsconv/TerminalText.h"
 #include "melopad/alsfile/AlsFile.h"
 #include "melopad/convert/MidiFile.h"
 
@@ -113,3 +114,20 @@ TEST_F(Alsconv, ExitsWithTwoAndTheUsageForWrongUsageAndNeverOverwritesItsInput) 
 }
 
 }  // namespace
+
+// The terminal's UTF-8 and the converter's code page 932: a song name
+// converts exactly or not at all; a message shows what cannot convert as "?".
+TEST(TerminalText, NamesConvertExactlyAndMessagesShowWhatTheyCan) {
+  const auto utf8 = [](const char8_t* text) {
+    return std::string(reinterpret_cast<const char*>(text));
+  };
+  EXPECT_EQ(alsconv::ConvertExactly(utf8(u8"かえる"), "UTF-8", alsconv::kTextEncoding), "かえる");
+  EXPECT_EQ(alsconv::ConvertExactly("\xC3\x85sa", "UTF-8", alsconv::kTextEncoding), std::nullopt);
+  EXPECT_EQ(alsconv::ConvertExactly("\xFF", "UTF-8", alsconv::kTextEncoding), std::nullopt);
+  EXPECT_EQ(alsconv::ConvertForDisplay("曲 Song", alsconv::kTextEncoding, "UTF-8"),
+            utf8(u8"曲 Song"));
+  EXPECT_EQ(alsconv::ConvertForDisplay("\xC3\x85/" + utf8(u8"かえる.mid"), "UTF-8",
+                                       alsconv::kTextEncoding),
+            "?"
+            "?/かえる.mid");
+}
