@@ -20,57 +20,45 @@ toolkit::FormDesign Design() {
 
 constexpr char kAlsFilter[] = "PメールDXメロディファイル|*.als";
 
+// What every open dialog asks for, and every save dialog.
+toolkit::FileDialogSettings OpenSettings(const char* title, const char* filter) {
+  toolkit::FileDialogSettings settings;
+  settings.title = title;
+  settings.filter = filter;
+  settings.hideReadOnly = true;
+  settings.pathMustExist = true;
+  settings.fileMustExist = true;
+  settings.resizable = true;
+  return settings;
+}
+
+toolkit::FileDialogSettings SaveSettings(const char* title, const char* filter,
+                                         const char* extension) {
+  toolkit::FileDialogSettings settings;
+  settings.title = title;
+  settings.filter = filter;
+  settings.defaultExtension = extension;
+  settings.overwritePrompt = true;
+  settings.hideReadOnly = true;
+  settings.pathMustExist = true;
+  settings.noReadOnlyReturn = true;
+  settings.resizable = true;
+  return settings;
+}
+
 toolkit::FileDialogSettings OpenDialogSettings() {
-  toolkit::FileDialogSettings settings;
-  settings.title = "Alsファイルを開く";
-  settings.filter = kAlsFilter;
-  settings.hideReadOnly = true;
-  settings.pathMustExist = true;
-  settings.fileMustExist = true;
+  toolkit::FileDialogSettings settings = OpenSettings("Alsファイルを開く", kAlsFilter);
   settings.noReadOnlyReturn = true;
-  settings.resizable = true;
   return settings;
 }
 
-toolkit::FileDialogSettings SaveDialogSettings() {
-  toolkit::FileDialogSettings settings;
-  settings.title = "Alsファイルを保存する";
-  settings.filter = kAlsFilter;
-  settings.defaultExtension = "*.als";
-  settings.overwritePrompt = true;
-  settings.hideReadOnly = true;
-  settings.pathMustExist = true;
-  settings.noReadOnlyReturn = true;
-  settings.resizable = true;
-  return settings;
-}
-
-toolkit::FileDialogSettings ImportDialogSettings() {
-  toolkit::FileDialogSettings settings;
-  settings.title = "インポート";
-  settings.filter =
-      "MIDI ファイル (*.mid;*.midi)|*.mid;*.midi|RTTTL (*.txt;*.rtttl)|*.txt;*.rtttl|"
-      "すべてのファイル (*.*)|*.*";
-  settings.hideReadOnly = true;
-  settings.pathMustExist = true;
-  settings.fileMustExist = true;
-  settings.resizable = true;
-  return settings;
-}
-
-toolkit::FileDialogSettings ExportDialogSettings() {
-  toolkit::FileDialogSettings settings;
-  settings.title = "エクスポート";
-  settings.filter =
-      "MIDI ファイル (*.mid)|*.mid|RTTTL (*.txt;*.rtttl)|*.txt;*.rtttl|WAVE ファイル (*.wav)|*.wav";
-  settings.defaultExtension = "mid";
-  settings.overwritePrompt = true;
-  settings.hideReadOnly = true;
-  settings.pathMustExist = true;
-  settings.noReadOnlyReturn = true;
-  settings.resizable = true;
-  return settings;
-}
+// An import may read any file; an export names its format by the filter's
+// extension, which the dialog adds to a name typed without one.
+constexpr char kImportFilter[] =
+    "MIDI ファイル (*.mid;*.midi)|*.mid;*.midi|RTTTL (*.txt;*.rtttl)|*.txt;*.rtttl|"
+    "すべてのファイル (*.*)|*.*";
+constexpr char kExportFilter[] =
+    "MIDI ファイル (*.mid)|*.mid|RTTTL (*.txt;*.rtttl)|*.txt;*.rtttl|WAVE ファイル (*.wav)|*.wav";
 
 // How long the splash stays on screen before start-up goes on.
 constexpr DWORD kSplashMilliseconds = 500;
@@ -87,9 +75,9 @@ TMelopadForm::TMelopadForm(MelopadServices services, std::wstring_view firstArgu
           {"削除", &pMnuDelete, [this] { DeleteButtonClick(); }},
       }),
       OpenDialog(OpenDialogSettings()),
-      SaveDialog(SaveDialogSettings()),
-      ImportDialog(ImportDialogSettings()),
-      ExportDialog(ExportDialogSettings()),
+      SaveDialog(SaveSettings("Alsファイルを保存する", kAlsFilter, "*.als")),
+      ImportDialog(OpenSettings("インポート", kImportFilter)),
+      ExportDialog(SaveSettings("エクスポート", kExportFilter, "mid")),
       services_(services) {
   ChooseMidiTrack = [this](const std::vector<melopad::MidiTrackInfo>& tracks, int suggested) {
     return AskMidiTrack(tracks, suggested);
