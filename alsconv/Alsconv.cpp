@@ -37,9 +37,6 @@ const char* const kUsage =
     "  音域やテンポを合わせた内容は標準エラーに出ます。入力は上書きしません。\n"
     "  終了コード: 0 完了、1 ファイルを読めないか書けない、2 使い方の誤り\n";
 
-// Inputs larger than this are no melody of any format read here.
-constexpr std::uintmax_t kLargestInput = 256u << 20;
-
 using Format = melopad::TuneFormat;
 
 struct Options {
@@ -119,7 +116,7 @@ Bytes ReadInput(const fs::path& path) {
   if (!fs::exists(status)) throw FileFailure{path, "見つかりません。", true};
   if (fs::is_directory(status)) throw FileFailure{path, "フォルダーです。", true};
   const std::uintmax_t size = fs::file_size(path, error);
-  if (!error && size > kLargestInput) throw FileFailure{path, "大きすぎます。", true};
+  if (!error && size > melopad::kLargestTuneFile) throw FileFailure{path, "大きすぎます。", true};
   std::ifstream file(path, std::ios::binary);
   Bytes bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   if (!file.good() && !file.eof()) throw FileFailure{path, "読み込めません。", true};

@@ -7,7 +7,30 @@
 #include "alsconv/Alsconv.h"
 
 #ifdef _WIN32
+#include <windows.h>
+
+#include <sstream>
+#include <string>
+
 #include "toolkit/Text.h"
+
+namespace {
+
+// A console shows the text whatever its code page; a file or pipe gets the
+// code page 932 bytes as they are.
+void WriteText(DWORD standardHandle, std::ostream& stream, const std::string& cp932) {
+  const HANDLE handle = ::GetStdHandle(standardHandle);
+  DWORD mode = 0;
+  if (cp932.empty() || !::GetConsoleMode(handle, &mode)) {
+    stream << cp932;
+    return;
+  }
+  const std::wstring text = toolkit::Widen(cp932);
+  DWORD written = 0;
+  ::WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   std::vector<alsconv::Argument> arguments;
@@ -15,7 +38,12 @@ int wmain(int argc, wchar_t** argv) {
     const auto exact = toolkit::NarrowExactly(argv[i]);
     arguments.push_back({argv[i], exact.value_or(toolkit::Narrow(argv[i])), exact.has_value()});
   }
-  return alsconv::Run(arguments, std::cout, std::cerr);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = alsconv::Run(arguments, out, err);
+  WriteText(STD_OUTPUT_HANDLE, std::cout, out.str());
+  WriteText(STD_ERROR_HANDLE, std::cerr, err.str());
+  return status;
 }
 #else
 #include <clocale>

@@ -231,6 +231,7 @@ void ListBox::SetItemHeight(int height) {
 
 void ListBox::OnCommand(int notification) {
   if (notification == LBN_SELCHANGE && OnSelectionChange) OnSelectionChange();
+  if (notification == LBN_DBLCLK && OnDoubleClick) OnDoubleClick();
 }
 
 }  // namespace toolkit

@@ -154,6 +154,8 @@ class ListBox : public Control {
   void SetItemHeight(int height);
 
   std::function<void()> OnSelectionChange;
+  // An item double-clicked (the item is then the selected one).
+  std::function<void()> OnDoubleClick;
 
  protected:
   virtual DWORD ListStyle() const;

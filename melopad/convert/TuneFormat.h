@@ -11,6 +11,10 @@ namespace melopad {
 
 enum class TuneFormat { kAls, kMidi, kRtttl, kWav };
 
+// Files larger than this hold no melody of any of these formats; they are
+// refused before being read.
+inline constexpr std::uintmax_t kLargestTuneFile = 256u << 20;
+
 // .als, .mid or .midi, .txt or .rtttl, .wav; none for any other extension.
 std::optional<TuneFormat> TuneFormatOf(const std::filesystem::path& path);
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "melopad/convert/ConversionError.h"
@@ -64,6 +65,10 @@ void TMelopadForm::MnuExportClick() {
 // The source is read whole before the melody changes: a file that cannot be
 // read, or a track question that is cancelled, leaves the melody as it was.
 void TMelopadForm::ImportTune(const std::wstring& path) {
+  std::error_code unknownSize;
+  if (std::filesystem::file_size(path, unknownSize) > melopad::kLargestTuneFile && !unknownSize) {
+    throw melopad::ConversionError("ファイルが大きすぎるため、インポートできません。");
+  }
   const Bytes bytes = toolkit::ReadWholeFile(path);
   std::optional<melopad::SourceTune> source = ReadSourceTune(path, bytes);
   if (!source) return;

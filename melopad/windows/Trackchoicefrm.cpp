@@ -40,6 +40,8 @@ TTrackChoiceForm::TTrackChoiceForm(HWND owner, const std::vector<melopad::MidiTr
     TrackList.Add(TrackChoiceText(static_cast<int>(i), tracks[i]));
   }
   TrackList.SetItemIndex(suggested);
+  // A double click on a track takes it, as OK would.
+  TrackList.OnDoubleClick = [this] { SetModalResult(toolkit::kModalOk); };
   EnableDialogNavigation();
 }
 
