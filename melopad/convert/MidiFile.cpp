@@ -260,7 +260,8 @@ std::vector<std::uint8_t> WriteMidiFile(const HandsetTune& tune) {
          std::span(reinterpret_cast<const std::uint8_t*>(tune.name.data()), tune.name.size()));
   }
   const int tempo = std::max(tune.tempo, 1);
-  const std::uint32_t microseconds = static_cast<std::uint32_t>((57'600'000 + tempo / 2) / tempo);
+  const std::uint32_t microseconds =
+      static_cast<std::uint32_t>((kTempoTimesMicroseconds + tempo / 2) / tempo);
   const std::uint8_t tempoData[] = {static_cast<std::uint8_t>(microseconds >> 16),
                                     static_cast<std::uint8_t>(microseconds >> 8),
                                     static_cast<std::uint8_t>(microseconds)};

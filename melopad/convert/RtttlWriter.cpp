@@ -15,6 +15,7 @@
 #include "melopad/convert/ConversionError.h"
 #include "melopad/convert/Rtttl.h"
 #include "melopad/convert/RtttlSyntax.h"
+#include "melopad/convert/TuneFitting.h"
 #include "melopad/model/Notes.h"
 
 namespace melopad {
@@ -23,7 +24,6 @@ namespace {
 
 constexpr std::size_t kLongestName = 32;
 constexpr std::string_view kUnnamed = "melopad";
-constexpr int kKeyOfLowestPitch = 48;  // MIDI key of pitch code 39, the C below middle C
 constexpr int kTicksPerWhole = 4 * kTicksPerBeat;
 
 struct WrittenLength {
@@ -70,7 +70,7 @@ WrittenNote WrittenNoteOf(const HandsetLine& line, FitReport& report) {
   if (TicksOf(length) != ticks) ++report.lengthsRounded;
   if (line.pitchCode == kRestPitch) return {length, true, 0, 0};
   if (!IsNotePitch(line.pitchCode)) throw std::out_of_range("not a pitch code");
-  const int key = kKeyOfLowestPitch + line.pitchCode - kLowestPitch;
+  const int key = MidiKeyOfPitchCode(line.pitchCode);
   return {length, false, key % rtttl::kKeysPerOctave, key / rtttl::kKeysPerOctave - 1};
 }
 

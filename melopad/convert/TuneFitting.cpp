@@ -21,9 +21,6 @@ constexpr int kKeysPerOctave = 12;
 constexpr Ticks kSixteenthTicks = 8;
 // A source quarter note becomes a handset quarter note.
 constexpr Ticks kTicksPerQuarter = kTicksPerBeat;
-// The handset plays a quarter in 57,600 / T ms, the source in
-// microsecondsPerQuarter / 1000 ms: T = 57,600,000 / microsecondsPerQuarter.
-constexpr std::int64_t kTempoTimesMicroseconds = 57'600'000;
 constexpr std::int64_t kDefaultMicrosecondsPerQuarter = 500'000;
 // Tempi outside 0.6 to 60,000,000 quarters a minute are held there, which
 // bounds how often the tempo is doubled or halved.

@@ -4,6 +4,7 @@
 // fitted tune and the editor's melody.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ inline constexpr int kHighestMidiKey = kLowestMidiKey + 35;
 // lowest even tempo at or above kMinTempo.
 inline constexpr int kMaxFittedTempo = kMaxTempo;
 inline constexpr int kMinFittedTempo = kMinTempo + kMinTempo % 2;
+
+// The handset plays a quarter in 57,600 / T ms at tempo T: a tempo and the
+// microseconds of its quarter note multiply to this.
+inline constexpr std::int64_t kTempoTimesMicroseconds = 57'600'000;
 
 // More notes than this are refused by every reader, and a fitted tune longer
 // than this many whole notes is refused too.

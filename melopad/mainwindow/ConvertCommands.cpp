@@ -76,11 +76,7 @@ void TMelopadForm::ImportTune(const std::wstring& path) {
   melopad::FitReport report;
   const melopad::HandsetTune tune = melopad::FitToHandset(*source, report);
   melopad::PutIntoMelody(tune, melody_);
-  ShowMelodySettings();
-  SetText(melody_.SongName());
-  SaveDialog.fileName.clear();
-  melody_.SetModified(true);
-  StartEditHistory(false);
+  ShowMelodyOfNoFile();
   ShowFitReport(Handle(), report, "インポートしたメロディを、次のとおり合わせました。");
 }
 

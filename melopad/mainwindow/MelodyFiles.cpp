@@ -42,6 +42,16 @@ void TMelopadForm::WriteAlsFile(const std::wstring& path) {
   SaveDialog.fileName = path;
 }
 
+// A melody that replaced the one shown but is held by no file (a rescued
+// part of a damaged file, an import): changed, and saving it asks for a file.
+void TMelopadForm::ShowMelodyOfNoFile() {
+  ShowMelodySettings();
+  SetText(melody_.SongName());
+  SaveDialog.fileName.clear();
+  melody_.SetModified(true);
+  StartEditHistory(false);
+}
+
 void TMelopadForm::LoadAlsFile(const std::wstring& path) {
   // Read before anything changes: a file that cannot be opened must not cost
   // the melody on screen.
@@ -55,12 +65,8 @@ void TMelopadForm::LoadAlsFile(const std::wstring& path) {
       // A load that ends early has still set the tempo it read, and keeps the
       // lines it read so that a damaged melody can be rescued. Those lines are
       // what no file holds: they are tied neither to the damaged file nor to
-      // the one open before, so saving them asks for a file.
-      ShowMelodySettings();
-      SetText(melody_.SongName());
-      SaveDialog.fileName.clear();
-      melody_.SetModified(true);
-      StartEditHistory(false);
+      // the one open before.
+      ShowMelodyOfNoFile();
       throw;
     }
   }

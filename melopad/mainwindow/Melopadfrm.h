@@ -176,6 +176,7 @@ class TMelopadForm : public toolkit::Form, private melopad::MelodyObserver {
   std::optional<std::wstring> ExecuteOpenDialog();
   bool SaveThroughDialog();
   bool SaveChangesBeforeReplacing();
+  void ShowMelodyOfNoFile();
   std::optional<melopad::SourceTune> ReadSourceTune(const std::wstring& path,
                                                     const std::vector<std::uint8_t>& bytes);
   std::optional<int> AskMidiTrack(const std::vector<melopad::MidiTrackInfo>& tracks, int suggested);
